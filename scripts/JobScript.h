@@ -1,0 +1,55 @@
+#pragma once
+#include <QString>
+#include <QStringList>
+
+// ---- checks (messages go through Messages()) ----
+
+// True when the trimmed text is not empty and names an existing file (links
+// followed). Otherwise shows label + " not specified." and returns false.
+bool RequireFile(const QString& fieldText, const QString& label);
+
+// Empty (trimmed): shows notSpecified, false. Existing file: asks overwriteQuestion
+// (Yes/No), false unless Yes. Otherwise true. The file is left in place.
+bool CheckOutputFile(const QString& fieldText, const QString& notSpecified,
+                     const QString& overwriteQuestion);
+
+// ---- script text ----
+
+// The head line of this build's dialect: "@echo off" or "#!/bin/sh".
+QStringList NewScript();
+// Adds the pause line when pause is set, then the self-deletion line.
+void FinishScript(QStringList& lines, const QString& scriptPath, bool pause, bool selfDelete);
+
+// The bytes of a cmd script: the lines in the code page, CR LF after each, a BOM
+// only for 65001. Pure, so the Windows layout is testable anywhere.
+QByteArray CmdScriptBytes(const QStringList& lines, unsigned codePage);
+// The bytes of an sh script: UTF-8, LF after each line.
+QByteArray ShScriptBytes(const QStringList& lines);
+
+// Writes the script (truncating). On failure returns false with a message that
+// names the path and the system's reason.
+bool SaveScript(const QStringList& lines, const QString& scriptPath, QString* error);
+
+// Opens the script in a console/terminal window with the working folder; never waits.
+// False with a message when nothing could be started.
+bool LaunchScript(const QString& scriptPath, const QString& workingFolder, QString* error);
+
+// The folder part of an output path: up to its last delimiter, without it, except
+// for a root ("C:\\" or "/"); empty when there is no folder part.
+QString WorkingFolderOf(const QString& outputPath);
+
+// A new unique script path in the temporary folder: the prefix's first three
+// characters, a unique part and ".cmd" (Windows) or ".sh" (POSIX, created
+// exclusively with mode 0700 so the name is never free for someone else).
+QString MakeScriptFileName(const QString& prefix);
+
+// ---- the shared tail of every encode ----
+
+// Script name from the prefix, head, the command lines, pause and self-deletion,
+// save, then launch in the output's folder. Failures are shown; false then.
+bool RunJobScript(const QString& prefix, const QStringList& commandLines, bool pause,
+                  const QString& outputPath);
+
+// Same for a script at a fixed path (no self-deletion when selfDelete is clear).
+bool WriteAndLaunchScript(const QString& scriptPath, const QStringList& commandLines,
+                          bool pause, bool selfDelete, const QString& workingFolder);

@@ -1,0 +1,34 @@
+#pragma once
+#include <QLineEdit>
+
+class QToolButton;
+
+// Line edit with a browse button and a file dialog; a file dropped on it from a
+// file manager sets its text to the local path.
+class TFilenameEdit : public QLineEdit {
+    Q_OBJECT
+public:
+    enum class DialogKind { Open, Save };
+    explicit TFilenameEdit(QWidget* parent = nullptr);
+
+    // Filter in the pipe form "Executable files (*.exe)|*.exe|...".
+    void setFilter(const QString& pipeFilter);
+    QString filter() const;
+    void setFilterIndex(int index);         // preselected filter entry, from 0
+    int filterIndex() const;
+    void setDialogTitle(const QString& title);
+    QString dialogTitle() const;
+    void setDefaultExt(const QString& ext); // without the dot
+    QString defaultExt() const;
+    void setDialogKind(DialogKind kind);    // Open dialogs accept only existing files
+    DialogKind dialogKind() const;
+
+    QToolButton* browseButton() const;
+
+    // Qt name filters ("Executable files (*.exe)") for the pipe form.
+    static QStringList NameFilters(const QString& pipeFilter);
+
+protected:
+    void dragEnterEvent(class QDragEnterEvent* e) override;
+    void dropEvent(class QDropEvent* e) override;
+};
