@@ -1,0 +1,249 @@
+#include "uMain.h"
+
+#include "DefaultParams.h"
+#include "FormKit.h"
+#include "HelpFile.h"
+#include "Messages.h"
+#include "SizeEstimate.h"
+#include "StrToolz.h"
+#include "SysToolz.h"
+#include "TFilenameEdit.h"
+#include "TMaskEdit.h"
+#include "TSpinEdit.h"
+
+#include <QLabel>
+
+#include <QAbstractEventDispatcher>
+#include <QApplication>
+#include <QFileInfo>
+#include <QFontDatabase>
+#include <QFontInfo>
+#include <QPlainTextEdit>
+#include <QProxyStyle>
+#include <QPushButton>
+#include <QResizeEvent>
+#include <QScreen>
+#include <QShortcut>
+#include <QShowEvent>
+#include <QTabWidget>
+
+#ifdef Q_OS_WIN
+#include <windows.h>
+#endif
+
+namespace {
+
+// Hints come after 500 ms and stay 5000 ms, for the whole application.
+class HintTimingStyle : public QProxyStyle {
+public:
+    using QProxyStyle::QProxyStyle;
+    int styleHint(StyleHint hint, const QStyleOption* option, const QWidget* widget,
+                  QStyleHintReturn* ret) const override
+    {
+        if (hint == SH_ToolTip_WakeUpDelay)
+            return 500;
+        if (hint == SH_ToolTip_FallAsleepDelay)
+            return 50;
+        return QProxyStyle::styleHint(hint, option, widget, ret);
+    }
+};
+
+void ApplyHintTiming(QWidget* window)
+{
+    if (!dynamic_cast<HintTimingStyle*>(qApp->style()))
+        qApp->setStyle(new HintTimingStyle(qApp->style()->name()));
+    for (QWidget* w : window->findChildren<QWidget*>())
+        w->setToolTipDuration(5000);
+}
+
+// Tahoma 8 pt where installed, else the platform's sans-serif at the same 11 px.
+QFont WindowFont()
+{
+    QFont f(QStringLiteral("Tahoma"));
+    if (QFontInfo(f).family() != f.family())
+        f = QFontDatabase::systemFont(QFontDatabase::GeneralFont);
+    f.setPixelSize(11);
+    return f;
+}
+
+// The view state is read-only on the button face; the edit state is editable on
+// the window colour.
+void ToggleParamsEdit(QPlainTextEdit* memo, QPushButton* button)
+{
+    const bool edit = memo->isReadOnly();
+    memo->setReadOnly(!edit);
+    memo->viewport()->setBackgroundRole(edit ? QPalette::Base : QPalette::Button);
+    memo->viewport()->update();
+    button->setText(edit ? QStringLiteral("View") : QStringLiteral("Edit"));
+}
+
+} // namespace
+
+TfrmMain::TfrmMain(QWidget* parent)
+    : QWidget(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                          Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint |
+                          Qt::WindowContextHelpButtonHint),
+      startupArgs_(QCoreApplication::arguments().mid(1))
+{
+    setFont(WindowFont());
+    CreateForm();
+    setFixedSize(644, 435);
+    if (QScreen* screen = QGuiApplication::primaryScreen())
+        move(screen->availableGeometry().center() - rect().center());
+    SetMessageParent(this);
+    FormCreate();
+}
+
+TfrmMain::~TfrmMain()
+{
+    SetMessageParent(nullptr);
+}
+
+void TfrmMain::SetStartupArguments(const QStringList& args)
+{
+    startupArgs_ = args;
+}
+
+void TfrmMain::FormCreate()
+{
+    mParams264->setPlainText(kDefaultParams264);
+    mParams265->setPlainText(kDefaultParams265);
+    mParamsHDR->setPlainText(kDefaultParamsHDR);
+    mParamsDV->setPlainText(kDefaultParamsDV);
+
+    // The x264 bitrate limits follow the max bitrate; the values stay as they are.
+    edBitrate264->setMaximum(edMaxBitrate264->value());
+    edBufsize264->setMaximum(qMin(edMaxBitrate264->value(), 30000));
+
+    for (TFilenameEdit* e : findChildren<TFilenameEdit*>())
+        connect(e, &QLineEdit::textChanged, this, &TfrmMain::FileNameOnChange);
+    connect(btnCancel, &QPushButton::clicked, this, &TfrmMain::btnCancelClick);
+    connect(btnEditParams264, &QPushButton::clicked, this, &TfrmMain::btnEditParams264Click);
+    connect(btnEditParams265, &QPushButton::clicked, this, &TfrmMain::btnEditParams265Click);
+    connect(btnEditParamsHDR, &QPushButton::clicked, this, &TfrmMain::btnEditParamsHDRClick);
+    connect(btnEditParamsDV, &QPushButton::clicked, this, &TfrmMain::btnEditParamsDVClick);
+    Connect264();
+    Connect265();
+    connect(btnAutoDetectDV, &QPushButton::clicked, this, &TfrmMain::btnAutoDetectDVClick);
+    connect(QAbstractEventDispatcher::instance(), &QAbstractEventDispatcher::aboutToBlock, this,
+            &TfrmMain::actIdleUpdate);
+    auto* help = new QShortcut(QKeySequence::HelpContents, this);
+    connect(help, &QShortcut::activated, this, &TfrmMain::ContextHelp);
+
+    cmbFrameRate264Change();
+    chbKeyFramesAutoClick();
+
+    setWindowTitle(QStringLiteral("Corvane ") +
+                   FileVersionText(QCoreApplication::applicationFilePath(), 0));
+    ApplyHintTiming(this);
+}
+
+void TfrmMain::showEvent(QShowEvent* e)
+{
+    QWidget::showEvent(e);
+    if (!shown_) {
+        shown_ = true;
+        FormShow();
+    }
+}
+
+void TfrmMain::FormShow()
+{
+    ApplyStartupArguments();
+}
+
+void TfrmMain::ApplyStartupArguments()
+{
+    if (startupArgs_.isEmpty())
+        return;
+    struct PageArgs {
+        const char* keyword;
+        Qt::CaseSensitivity cs;
+        QWidget* page;
+        QLineEdit* fields[3];
+        void (TfrmMain::*autoDetect)();
+    };
+    const PageArgs rows[] = {
+        {"264", Qt::CaseSensitive, ts264, {edInput264, edOutput264, nullptr}, &TfrmMain::btnAutoDetect264Click},
+        {"265", Qt::CaseSensitive, ts265, {edInput265, edOutput265, nullptr}, &TfrmMain::btnAutoDetect265Click},
+        {"dv", Qt::CaseInsensitive, tsDV, {edInputDV, edOutputBL, edOutputEL}, &TfrmMain::btnAutoDetectDVClick},
+        {"audio", Qt::CaseInsensitive, tsAudio, {edAudInput, edAudOutput, nullptr}, nullptr},
+    };
+    const QString first = startupArgs_.first();
+    for (const PageArgs& row : rows) {
+        if (first.compare(QLatin1String(row.keyword), row.cs) != 0)
+            continue;
+        pcPages->setCurrentWidget(row.page);
+        for (int i = 0; i < 3 && row.fields[i]; ++i)
+            row.fields[i]->setText(startupArgs_.value(i + 1));
+        if (startupArgs_.size() >= 2 && row.autoDetect)
+            (this->*row.autoDetect)();
+        return;
+    }
+}
+
+void TfrmMain::resizeEvent(QResizeEvent* e)
+{
+    QWidget::resizeEvent(e);
+    // Over the left end of the current encoder page's bottom strip.
+    btnCancel->adjustSize();
+    const int h = btnCancel->sizeHint().height();
+    btnCancel->setGeometry(8, height() - 2 - form::kStripHeight + (form::kStripHeight - h) / 2,
+                           btnCancel->sizeHint().width() + 16, h);
+    btnCancel->raise();
+}
+
+void TfrmMain::btnCancelClick()
+{
+    close();
+}
+
+void TfrmMain::actIdleUpdate()
+{
+    const bool visible = pcPages->currentWidget() != tsInfo;
+    if (btnCancel->isVisibleTo(this) != visible)
+        btnCancel->setVisible(visible);
+}
+
+void TfrmMain::FileNameOnChange()
+{
+    auto* edit = qobject_cast<QLineEdit*>(sender());
+    if (edit && edit->text().contains(QLatin1Char('"')))
+        edit->setText(QString(edit->text()).remove(QLatin1Char('"')));
+}
+
+void TfrmMain::btnEditParams264Click() { ToggleParamsEdit(mParams264, btnEditParams264); }
+void TfrmMain::btnEditParams265Click() { ToggleParamsEdit(mParams265, btnEditParams265); }
+void TfrmMain::btnEditParamsHDRClick() { ToggleParamsEdit(mParamsHDR, btnEditParamsHDR); }
+void TfrmMain::btnEditParamsDVClick() { ToggleParamsEdit(mParamsDV, btnEditParamsDV); }
+
+void TfrmMain::ShowSizeEstimate(const TMaskEdit* duration, const TSpinEdit* bitrate, QLabel* size)
+{
+    size->setText(EstimateSize(duration->text(), bitrate->value()));
+}
+
+bool TfrmMain::AutoDetectInput(QLineEdit* input)
+{
+    input->setText(TrimBlanks(input->text()));
+    return !input->text().isEmpty() && QFileInfo(input->text()).isFile();
+}
+
+void TfrmMain::ContextHelp()
+{
+    OpenHelpTopic(QCoreApplication::applicationFilePath());
+}
+
+bool TfrmMain::nativeEvent(const QByteArray& eventType, void* message, qintptr* result)
+{
+#ifdef Q_OS_WIN
+    // The title bar's "?" asks for help; every other system command is the standard one.
+    auto* msg = static_cast<MSG*>(message);
+    if (eventType == "windows_generic_MSG" && msg->message == WM_SYSCOMMAND &&
+        msg->wParam == SC_CONTEXTHELP) {
+        ContextHelp();
+        *result = 0;
+        return true;
+    }
+#endif
+    return QWidget::nativeEvent(eventType, message, result);
+}

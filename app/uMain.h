@@ -1,0 +1,197 @@
+#pragma once
+#include <QStringList>
+#include <QWidget>
+
+class QCheckBox;
+class QComboBox;
+class QFrame;
+class QLabel;
+class QLineEdit;
+class QPlainTextEdit;
+class QPushButton;
+class QRadioButton;
+class QTabWidget;
+class TDirectoryEdit;
+class TFilenameEdit;
+class TMaskEdit;
+class TSpinEdit;
+
+// The main window: every page's controls (named as the user-facing design names
+// them, so findChild works by name) and the page handlers.
+class TfrmMain : public QWidget {
+    Q_OBJECT
+public:
+    explicit TfrmMain(QWidget* parent = nullptr);
+    ~TfrmMain() override;
+
+    // Start-up arguments (page keyword, then paths); taken from the command line
+    // unless set before the first showing.
+    void SetStartupArguments(const QStringList& args);
+
+    // ---- shell ----
+    QTabWidget* pcPages = nullptr;
+    QPushButton* btnCancel = nullptr;
+
+    // ---- x264 page ----
+    QWidget* ts264 = nullptr;
+    TFilenameEdit* edX264 = nullptr;
+    TFilenameEdit* edInput264 = nullptr;
+    QPushButton* btnInfo264 = nullptr;
+    TFilenameEdit* edOutput264 = nullptr;
+    QComboBox* cmbDemuxer = nullptr;
+    QComboBox* cmbSpeed264 = nullptr;
+    QComboBox* cmbTune264 = nullptr;
+    QComboBox* cmbFrameRate264 = nullptr;
+    QPushButton* btnAutoDetect264 = nullptr;
+    QCheckBox* chbSetFPS = nullptr;
+    QCheckBox* chbFakeInterlaced = nullptr;
+    QCheckBox* chbKeyFramesAuto = nullptr;
+    TSpinEdit* edKeyFrames = nullptr;
+    QCheckBox* chbCBR = nullptr;
+    TSpinEdit* edBitrate264 = nullptr;
+    TSpinEdit* edMaxBitrate264 = nullptr;
+    TSpinEdit* edBufsize264 = nullptr;
+    QComboBox* cmbAspectRation = nullptr;
+    TMaskEdit* edTime264 = nullptr;
+    QCheckBox* chb2pass264 = nullptr;
+    QCheckBox* chbPause264 = nullptr;
+    QLabel* lbSize264 = nullptr;
+    QPlainTextEdit* mParams264 = nullptr;
+    QPushButton* btnEditParams264 = nullptr;
+    QPushButton* btnResetParams264 = nullptr;
+    QPushButton* btnEncode264 = nullptr;
+
+    // ---- x265 page ----
+    QWidget* ts265 = nullptr;
+    TFilenameEdit* edX265 = nullptr;
+    TFilenameEdit* edFFmpeg = nullptr;
+    TFilenameEdit* edInput265 = nullptr;
+    QPushButton* btnInfo265 = nullptr;
+    TFilenameEdit* edOutput265 = nullptr;
+    QComboBox* cmbSpeed265 = nullptr;
+    QComboBox* cmbFramerate265 = nullptr;
+    QPushButton* btnAutoDetect265 = nullptr;
+    TSpinEdit* edBitrate265 = nullptr;
+    TSpinEdit* edMaxBitrate265 = nullptr;
+    TSpinEdit* edBufsize265 = nullptr;
+    QComboBox* cmbTune265 = nullptr;
+    QCheckBox* chbHDR = nullptr;
+    QCheckBox* chb2pass265 = nullptr;
+    QCheckBox* chbPause265 = nullptr;
+    TMaskEdit* edTime265 = nullptr;
+    QLabel* lbSize265 = nullptr;
+    QPlainTextEdit* mParams265 = nullptr;
+    QPushButton* btnResetParams265 = nullptr;
+    QPushButton* btnEditParams265 = nullptr;
+    QPlainTextEdit* mParamsHDR = nullptr;
+    QPushButton* btnResetParamsHDR = nullptr;
+    QPushButton* btnEditParamsHDR = nullptr;
+    QPushButton* btnEncode265 = nullptr;
+
+    // ---- Dolby Vision page ----
+    QWidget* tsDV = nullptr;
+    TFilenameEdit* edPythonDV = nullptr;
+    TFilenameEdit* edScriptDV = nullptr;
+    TFilenameEdit* edDEE = nullptr;
+    TFilenameEdit* edDEELicense = nullptr;
+    TFilenameEdit* edFFMpegDV = nullptr;
+    TFilenameEdit* edInputDV = nullptr;
+    QPushButton* btnInfoDV = nullptr;
+    TFilenameEdit* edMetadataDV = nullptr;
+    TFilenameEdit* edOutputBL = nullptr;
+    TFilenameEdit* edOutputEL = nullptr;
+    TDirectoryEdit* edTempDV = nullptr;
+    QComboBox* cmbFramerateDV = nullptr;
+    QPushButton* btnAutoDetectDV = nullptr;
+    TSpinEdit* edFramesFrom = nullptr;
+    TSpinEdit* edFramesTo = nullptr;
+    QCheckBox* chb2passDV = nullptr;
+    QCheckBox* chbPauseDV = nullptr;
+    QPlainTextEdit* mParamsDV = nullptr;
+    QPushButton* btnResetParamsDV = nullptr;
+    QPushButton* btnEditParamsDV = nullptr;
+    QPushButton* btnEncodeDV = nullptr;
+
+    // ---- Audio page ----
+    QWidget* tsAudio = nullptr;
+    QRadioButton* rbAudEac3To = nullptr;
+    QRadioButton* rbAudFFMpeg = nullptr;
+    TFilenameEdit* edAudEac3To = nullptr;
+    TFilenameEdit* edAudFFMpeg = nullptr;
+    TFilenameEdit* edAudInput = nullptr;
+    QPushButton* btnAudInfo = nullptr;
+    TFilenameEdit* edAudOutput = nullptr;
+    QComboBox* cmbAudFrameRate = nullptr;
+    QComboBox* cmbAudBitrate = nullptr;
+    QComboBox* cmbAudSpeed = nullptr;
+    QComboBox* cmbAudResample = nullptr;
+    QCheckBox* chbAudDown6 = nullptr;
+    QCheckBox* chbAudDown2 = nullptr;
+    QCheckBox* chbAudDown16 = nullptr;
+    QCheckBox* chbAudCore = nullptr;
+    QLineEdit* edAudAdditional = nullptr;
+    QCheckBox* chbAudPause = nullptr;
+    QPushButton* btnAudioEncode = nullptr;
+
+    // ---- Info page ----
+    QWidget* tsInfo = nullptr;
+    QPlainTextEdit* mInfo = nullptr;
+
+public slots:
+    // shell
+    void btnCancelClick();
+    void actIdleUpdate();
+    void FileNameOnChange();
+    void btnEditParams264Click();
+    void btnEditParams265Click();
+    void btnEditParamsHDRClick();
+    void btnEditParamsDVClick();
+    void ContextHelp();
+
+    // x264 page
+    void btnEncode264Click();
+    void cmbFrameRate264Change();
+    void chbKeyFramesAutoClick();
+    void chbCBRClick();
+    void edMaxBitrate264Change();
+    void btnAutoDetect264Click();
+    void edTime264Change();
+    void edBitrate264Change();
+
+    // other pages' auto-detect, run by the start-up arguments
+    void btnAutoDetect265Click();
+    void btnAutoDetectDVClick();
+
+    // x265 page
+    void edTime265Change();
+    void edBitrate265Change();
+
+protected:
+    void showEvent(class QShowEvent* e) override;
+    void resizeEvent(class QResizeEvent* e) override;
+    bool nativeEvent(const QByteArray& eventType, void* message, qintptr* result) override;
+
+private:
+    // The form: builds every control with its name, caption, hint, items, default
+    // and limits (uMainForm.cpp).
+    void CreateForm();
+    QWidget* CreatePage264();
+    QWidget* CreatePage265();
+    QWidget* CreatePageDV();
+    QWidget* CreatePageAudio();
+    QWidget* CreatePageInfo();
+
+    void FormCreate();
+    void Connect264();
+    void FormShow();
+    void ApplyStartupArguments();
+    // Trims the input field and stops when it names no existing file.
+    bool AutoDetectInput(QLineEdit* input);
+    // Both fields of a page share one handler body.
+    static void ShowSizeEstimate(const TMaskEdit* duration, const TSpinEdit* bitrate, QLabel* size);
+    void Connect265();
+
+    QStringList startupArgs_;
+    bool argsGiven_ = false;
+    bool shown_ = false;
+};

@@ -1,0 +1,35 @@
+#include "HelpFile.h"
+
+#include <QDir>
+#include <QFileInfo>
+
+#ifdef Q_OS_WIN
+#include "StrToolz.h"
+#include "SysServices.h"
+#else
+#include <QDesktopServices>
+#include <QUrl>
+#endif
+
+QString HelpFilePath(const QString& executablePath)
+{
+    QDir dir = QFileInfo(executablePath).absoluteDir();
+    dir.cdUp();
+    return QDir::toNativeSeparators(dir.filePath(QStringLiteral("help.chm")));
+}
+
+void OpenHelpTopic(const QString& executablePath)
+{
+    const QString help = HelpFilePath(executablePath);
+    if (!QFileInfo(help).isFile())
+        return;
+#ifdef Q_OS_WIN
+    const QString folder = QDir::toNativeSeparators(QFileInfo(help).absolutePath());
+    const QString viewer = IncludeTrailingDelimiter(QString::fromStdString(sys::WindowsDirectory())) +
+                           QStringLiteral("hh.exe");
+    sys::ShellOpen(viewer.toStdString(), "mk:@MSITStore:help.chm::/27-%20encoders.html",
+                   folder.toStdString());
+#else
+    QDesktopServices::openUrl(QUrl::fromLocalFile(help));
+#endif
+}
