@@ -42,6 +42,11 @@ QString WorkingFolderOf(const QString& outputPath);
 // characters, a unique part and ".cmd" (Windows) or ".sh" (POSIX, created
 // exclusively with mode 0700 so the name is never free for someone else).
 QString MakeScriptFileName(const QString& prefix);
+// Same; empty with a message naming the folder and the system's reason on failure.
+QString MakeScriptFileName(const QString& prefix, QString* error);
+
+// ".cmd" or ".sh": the extension of this build's job scripts, for fixed names.
+QString ScriptExtension();
 
 // ---- the shared tail of every encode ----
 

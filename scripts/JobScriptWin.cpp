@@ -1,0 +1,48 @@
+// The cmd dialect: the ANSI code page, CR LF, opened by the shell.
+#include "JobScript.h"
+
+#include "ScriptDialect.h"
+#include "StrToolz.h"
+#include "SysServices.h"
+#include "SysToolz.h"
+
+#include <QDir>
+#include <QFile>
+
+namespace dialect {
+
+QString HeadLine() { return QStringLiteral("@echo off"); }
+
+QString PauseLine() { return QStringLiteral("pause"); }
+
+QString DeleteLine(const QString& scriptPath) { return "del " + QuotePathForCmd(scriptPath); }
+
+QByteArray Bytes(const QStringList& lines) { return CmdScriptBytes(lines, sys::AnsiCodePage()); }
+
+bool MakeRunnable(QFile&) { return true; } // the extension does it
+
+} // namespace dialect
+
+QString ScriptExtension() { return QStringLiteral(".cmd"); }
+
+QString MakeScriptFileName(const QString& prefix, QString* error)
+{
+    QString reason;
+    const QString name = MakeTempFileName(prefix, true, &reason);
+    if (name.isEmpty()) {
+        if (error)
+            *error = QStringLiteral("Cannot create a job script in %1: %2")
+                         .arg(QDir::toNativeSeparators(GetTempDir()), reason);
+        return {};
+    }
+    return name + ScriptExtension();
+}
+
+bool LaunchScript(const QString& scriptPath, const QString& workingFolder, QString*)
+{
+    // The shell's failure to open the script is not reported.
+    std::string ignored;
+    sys::ShellOpen(QDir::toNativeSeparators(scriptPath).toStdString(), {},
+                   QDir::toNativeSeparators(workingFolder).toStdString(), &ignored);
+    return true;
+}

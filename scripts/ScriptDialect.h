@@ -1,0 +1,18 @@
+#pragma once
+// What the two job-script dialects do differently; each build compiles one.
+#include <QByteArray>
+#include <QString>
+#include <QStringList>
+
+class QFile;
+
+namespace dialect {
+
+QString HeadLine();
+QString PauseLine();
+QString DeleteLine(const QString& scriptPath);
+QByteArray Bytes(const QStringList& lines);
+// Makes the open script file runnable by the launcher; false when it cannot.
+bool MakeRunnable(QFile& file);
+
+} // namespace dialect
