@@ -34,20 +34,22 @@ bool IsAsciiDigit(QChar c)
 
 qint64 ReadInteger(const QString& text, qint64 min, qint64 max)
 {
-    const EConvertError error(QStringLiteral("'%1' is not a valid integer value").arg(text));
+    const auto fail = [&text] {
+        throw EConvertError(QStringLiteral("'%1' is not a valid integer value").arg(text));
+    };
     const bool negative = text.startsWith(u'-');
     qsizetype i = negative || text.startsWith(u'+') ? 1 : 0;
     if (i == text.size())
-        throw error;
+        fail();
     // Magnitudes are gathered unsigned so the most negative value still fits.
     const quint64 limit = negative ? quint64(-(min + 1)) + 1 : quint64(max);
     quint64 magnitude = 0;
     for (; i < text.size(); ++i) {
         if (!IsAsciiDigit(text[i]))
-            throw error;
+            fail();
         const unsigned digit = text[i].unicode() - u'0';
         if (magnitude > (limit - digit) / 10)
-            throw error;
+            fail();
         magnitude = magnitude * 10 + digit;
     }
     if (!negative)
