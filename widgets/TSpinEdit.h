@@ -2,6 +2,7 @@
 #include <QLineEdit>
 
 class QToolButton;
+class QRegularExpressionValidator;
 
 // Integer field with up/down stepping. Unlike QSpinBox, changing the bounds
 // leaves the current value alone; it is clamped only when set, stepped or left.
@@ -35,4 +36,24 @@ public:
 
 signals:
     void changed();                // every text change, the program's own included
+
+protected:
+    void keyPressEvent(QKeyEvent* e) override;   // Up/Down step
+    void wheelEvent(QWheelEvent* e) override;    // one step per notch
+    void focusOutEvent(QFocusEvent* e) override; // clamps on leaving
+
+private:
+    void stepBy(int steps);
+    void userStep(int steps);      // a step asked by the user; none while read-only
+    int clamped(qint64 v) const;
+    bool holdsValueInBounds() const;
+    void updateValidator();
+
+    int minimum_ = 0;
+    int maximum_ = 100;
+    int increment_ = 1;
+    int wheelRest_ = 0;            // wheel delta short of a whole notch
+    QToolButton* up_;
+    QToolButton* down_;
+    QRegularExpressionValidator* validator_;
 };
