@@ -13,7 +13,6 @@
 
 #include <QLabel>
 
-#include <QAbstractEventDispatcher>
 #include <QApplication>
 #include <QFileInfo>
 #include <QFontDatabase>
@@ -125,8 +124,9 @@ void TfrmMain::FormCreate()
     Connect264();
     Connect265();
     connect(btnAutoDetectDV, &QPushButton::clicked, this, &TfrmMain::btnAutoDetectDVClick);
-    connect(QAbstractEventDispatcher::instance(), &QAbstractEventDispatcher::aboutToBlock, this,
-            &TfrmMain::actIdleUpdate);
+    // The Close button's visibility depends on the active page alone, so it is
+    // brought up to date when that changes rather than on every idle pass.
+    connect(pcPages, &QTabWidget::currentChanged, this, &TfrmMain::actIdleUpdate);
     auto* help = new QShortcut(QKeySequence::HelpContents, this);
     connect(help, &QShortcut::activated, this, &TfrmMain::ContextHelp);
 

@@ -1,0 +1,184 @@
+// The x264 encode through the window: checks, overwrite question, the script
+// handed to the terminal.
+#include "uMain.h"
+
+#include "TFilenameEdit.h"
+
+#include "DefaultParams.h"
+#include "FakeTerminal.h"
+#include "TestMessages.h"
+
+#include <QtTest>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QDir>
+#include <QPushButton>
+
+namespace {
+
+void Touch(const QString& path)
+{
+    QFile f(path);
+    QVERIFY(f.open(QIODevice::WriteOnly));
+}
+
+QStringList Entries(const QString& dir)
+{
+    return QDir(dir).entryList(QDir::Files | QDir::NoDotAndDotDot | QDir::Hidden | QDir::System);
+}
+
+} // namespace
+
+class TestX264Encode : public QObject {
+    Q_OBJECT
+
+    QTemporaryDir work_;
+    QString tmp_;  // TMPDIR for the job scripts
+    QString x264_, input_, existing_;
+
+private slots:
+    void initTestCase()
+    {
+        QDir(work_.path()).mkdir(QStringLiteral("tmp"));
+        tmp_ = work_.filePath(QStringLiteral("tmp"));
+        qputenv("TMPDIR", tmp_.toLocal8Bit());
+        x264_ = work_.filePath(QStringLiteral("x264"));
+        input_ = work_.filePath(QStringLiteral("in.y4m"));
+        existing_ = work_.filePath(QStringLiteral("exists.264"));
+        Touch(x264_);
+        Touch(input_);
+        Touch(existing_);
+    }
+
+    void checksStopAtTheFirstFailure_data()
+    {
+        QTest::addColumn<QString>("x264");
+        QTest::addColumn<QString>("input");
+        QTest::addColumn<QString>("output");
+        QTest::addColumn<QString>("message");
+        const QString ok = work_.filePath(QStringLiteral("out.264"));
+        QTest::newRow("no x264") << "" << "" << "" << "x264 encoder not specified.";
+        QTest::newRow("blank x264") << "   " << input_ << ok << "x264 encoder not specified.";
+        QTest::newRow("missing x264") << "/no/x264" << input_ << ok << "x264 encoder not specified.";
+        QTest::newRow("x264 is a folder") << work_.path() << input_ << ok << "x264 encoder not specified.";
+        QTest::newRow("no input") << x264_ << "" << ok << "Input file not specified.";
+        QTest::newRow("missing input") << x264_ << "/no/in.mkv" << ok << "Input file not specified.";
+        QTest::newRow("no output") << x264_ << input_ << " " << "Output file not specified.";
+    }
+
+    void checksStopAtTheFirstFailure()
+    {
+        QFETCH(QString, x264);
+        QFETCH(QString, input);
+        QFETCH(QString, output);
+        QFETCH(QString, message);
+        FakeTerminal terminal(false);
+        TestMessages boxes;
+        boxes.ExpectInfo();
+        TfrmMain w;
+        w.edX264->setText(x264);
+        w.edInput264->setText(input);
+        w.edOutput264->setText(output);
+        QTest::mouseClick(w.btnEncode264, Qt::LeftButton);
+        QCOMPARE(boxes.shown, QStringList{message});
+        QVERIFY(boxes.unexpected.isEmpty());
+        QVERIFY(Entries(tmp_).isEmpty());
+        QVERIFY(!terminal.called());
+    }
+
+    void noToOverwriteWritesNothing()
+    {
+        FakeTerminal terminal(false);
+        TestMessages boxes;
+        boxes.ExpectYesNo(false);
+        TfrmMain w;
+        w.edX264->setText(x264_);
+        w.edInput264->setText(input_);
+        w.edOutput264->setText(existing_);
+        QTest::mouseClick(w.btnEncode264, Qt::LeftButton);
+        QCOMPARE(boxes.shown, QStringList{"Output file already exists. Overwrite?"});
+        QVERIFY(boxes.unexpected.isEmpty());
+        QVERIFY(Entries(tmp_).isEmpty());
+        QVERIFY(!terminal.called());
+        QVERIFY(QFile::exists(existing_));
+    }
+
+    void damagedFrameRateSelectionRefuses()
+    {
+        FakeTerminal terminal(false);
+        TestMessages boxes;
+        boxes.ExpectInfo();
+        TfrmMain w;
+        w.edX264->setText(x264_);
+        w.edInput264->setText(input_);
+        w.edOutput264->setText(work_.filePath(QStringLiteral("out.264")));
+        w.cmbFrameRate264->setCurrentIndex(-1);
+        QTest::mouseClick(w.btnEncode264, Qt::LeftButton);
+        QCOMPARE(boxes.shown, QStringList{"Frame rate not selected."});
+        QVERIFY(Entries(tmp_).isEmpty());
+        QVERIFY(!terminal.called());
+    }
+
+    void defaultFormScript()
+    {
+        FakeTerminal terminal(false);
+        TestMessages boxes;
+        boxes.ExpectYesNo(true);
+        TfrmMain w;
+        w.edX264->setText(x264_);
+        w.edInput264->setText(input_);
+        w.edOutput264->setText(existing_); // Yes: left for x264 to overwrite
+        QTest::mouseClick(w.btnEncode264, Qt::LeftButton);
+        QVERIFY(boxes.unexpected.isEmpty());
+        QTRY_VERIFY(terminal.called());
+
+        const QString script = terminal.scriptPath();
+        QVERIFY2(QFileInfo(script).fileName().startsWith(QLatin1String("x26")), qPrintable(script));
+        QVERIFY(script.endsWith(QLatin1String(".sh")));
+        QCOMPARE(QFileInfo(script).absolutePath(), QFileInfo(tmp_).absoluteFilePath());
+        QCOMPARE(terminal.workingFolder(), work_.path());
+        QVERIFY(QFile::exists(existing_));
+
+        const QString p = x264_ + QLatin1Char(' ') + kDefaultParams264 +
+                          " --tune film --bitrate 20000 --vbv-maxrate 40000 --vbv-bufsize 30000"
+                          " --keyint 60 --sar 1:1 --preset medium";
+        const QString files = existing_ + QLatin1Char(' ') + input_;
+        const QStringList lines = QString::fromUtf8(terminal.script()).split('\n');
+        QCOMPARE(lines.size(), 6); // five lines, each ended by LF
+        QCOMPARE(lines[0], QStringLiteral("#!/bin/sh"));
+        QCOMPARE(lines[1], p + " --pass 1 -o " + files);
+        QCOMPARE(lines[2], p + " --pass 2 -o " + files);
+        QVERIFY2(lines[3].contains(QLatin1String("Press Enter to continue...")), qPrintable(lines[3]));
+        QCOMPARE(lines[4], "rm -f -- " + script);
+        QCOMPARE(lines[5], QString());
+        QFile::remove(script);
+    }
+
+    void onePassWithoutPause()
+    {
+        FakeTerminal terminal(false);
+        TfrmMain w;
+        w.edX264->setText(x264_);
+        w.edInput264->setText(input_);
+        const QString out = work_.filePath(QStringLiteral("one.264"));
+        w.edOutput264->setText(out);
+        w.chb2pass264->setChecked(false);
+        w.chbPause264->setChecked(false);
+        w.cmbFrameRate264->setCurrentIndex(2);
+        w.chbFakeInterlaced->setChecked(true);
+        w.cmbTune264->setCurrentIndex(3);
+        QTest::mouseClick(w.btnEncode264, Qt::LeftButton);
+        QTRY_VERIFY(terminal.called());
+        const QStringList lines = QString::fromUtf8(terminal.script()).split('\n');
+        QCOMPARE(lines.size(), 4);
+        QCOMPARE(lines[1], x264_ + QLatin1Char(' ') + kDefaultParams264 +
+                               " --tune grain --bitrate 20000 --vbv-maxrate 40000 --vbv-bufsize 30000"
+                               " --keyint 25 --sar 1:1 --preset medium --fake-interlaced -o " +
+                               out + QLatin1Char(' ') + input_);
+        QCOMPARE(lines[2], "rm -f -- " + terminal.scriptPath());
+        QFile::remove(terminal.scriptPath());
+    }
+};
+
+QTEST_MAIN(TestX264Encode)
+#include "tst_x264encode.moc"
