@@ -1,6 +1,7 @@
 #pragma once
 #include <QLineEdit>
 
+class QFileDialog;
 class QToolButton;
 
 // Line edit with a browse button and a file dialog; a file dropped on it from a
@@ -28,7 +29,22 @@ public:
     // Qt name filters ("Executable files (*.exe)") for the pipe form.
     static QStringList NameFilters(const QString& pipeFilter);
 
+    // Sets up the dialog the browse button runs: title, filters, default
+    // extension, open or save, and the folder of the current text.
+    void prepareDialog(QFileDialog& dialog) const;
+
 protected:
     void dragEnterEvent(class QDragEnterEvent* e) override;
+    void dragMoveEvent(class QDragMoveEvent* e) override;
     void dropEvent(class QDropEvent* e) override;
+
+private:
+    void browse();
+
+    QString filter_;
+    int filterIndex_ = 0;
+    QString title_;
+    QString defaultExt_;
+    DialogKind kind_ = DialogKind::Open;
+    QToolButton* button_;
 };
