@@ -5,8 +5,6 @@
 #include <QTest>
 #include <QWidget>
 
-#include <functional>
-
 Q_DECLARE_METATYPE(MessageKind)
 
 namespace {
