@@ -205,8 +205,9 @@ QWidget* TfrmMain::CreatePage264()
     FileRow(files, 2, QStringLiteral("Output file"), edOutput264);
     v->addLayout(files);
 
+    // Two option columns, the parameter memo across the page below them.
     auto* columns = new QHBoxLayout;
-    columns->setSpacing(12);
+    columns->setSpacing(24);
     auto* a = Grid();
     LabelledRow(a, 0, QStringLiteral("Demuxer"), cmbDemuxer);
     LabelledRow(a, 1, QStringLiteral("Speed/Quality"), cmbSpeed264);
@@ -219,7 +220,6 @@ QWidget* TfrmMain::CreatePage264()
     a->addWidget(chbKeyFramesAuto, 6, 1);
     a->addWidget(edKeyFrames, 6, 2, Qt::AlignLeft);
     LabelledRow(a, 7, QStringLiteral("Aspect ration"), cmbAspectRation, 2);
-    a->setRowStretch(8, 1);
     edKeyFrames->setFixedWidth(50);
     columns->addLayout(a);
 
@@ -232,16 +232,16 @@ QWidget* TfrmMain::CreatePage264()
     LabelledRow(b, 5, QStringLiteral("Approx. file size"), lbSize264);
     b->addWidget(chb2pass264, 6, 0, 1, 2);
     b->addWidget(chbPause264, 7, 0, 1, 2);
-    b->setRowStretch(8, 1);
     for (QWidget* w : {static_cast<QWidget*>(edBitrate264), static_cast<QWidget*>(edMaxBitrate264),
                        static_cast<QWidget*>(edBufsize264), static_cast<QWidget*>(edTime264)})
         w->setFixedWidth(72);
     columns->addLayout(b);
+    columns->addStretch(1);
+    v->addLayout(columns);
 
-    columns->addLayout(MemoBlock(p, QStringLiteral("Other x264 parameters"), mParams264,
-                                 btnResetParams264, btnEditParams264),
-                       1);
-    v->addLayout(columns, 1);
+    v->addLayout(MemoBlock(p, QStringLiteral("Other x264 parameters"), mParams264,
+                           btnResetParams264, btnEditParams264),
+                 1);
     return page;
 }
 
@@ -434,14 +434,14 @@ QWidget* TfrmMain::CreatePageAudio()
     chbAudPause = Check(p, "chbAudPause", QStringLiteral("Pause at the end"), true);
 
     auto* v = MainLayout(main);
-    auto* files = Grid();
-    files->addWidget(rbAudEac3To, 0, 0);
-    files->addWidget(edAudEac3To, 0, 1);
-    files->addWidget(rbAudFFMpeg, 1, 0);
-    files->addWidget(edAudFFMpeg, 1, 1);
-    FileRow(files, 2, QStringLiteral("Input file"), edAudInput, btnAudInfo);
-    FileRow(files, 3, QStringLiteral("Output file"), edAudOutput);
-    v->addLayout(files);
+    auto* g = Grid();
+    g->setVerticalSpacing(6);
+    g->addWidget(rbAudEac3To, 0, 0);
+    g->addWidget(edAudEac3To, 0, 1);
+    g->addWidget(rbAudFFMpeg, 1, 0);
+    g->addWidget(edAudFFMpeg, 1, 1);
+    FileRow(g, 2, QStringLiteral("Input file"), edAudInput, btnAudInfo);
+    FileRow(g, 3, QStringLiteral("Output file"), edAudOutput);
 
     auto* lists = new QHBoxLayout;
     lists->setSpacing(6);
@@ -454,18 +454,16 @@ QWidget* TfrmMain::CreatePageAudio()
         lists->addWidget(Label(p, label, combo));
         lists->addWidget(combo, 1);
     }
-    v->addLayout(lists);
+    g->addLayout(lists, 4, 0, 1, 2);
 
     auto* checks = new QHBoxLayout;
     for (QCheckBox* c : {chbAudDown6, chbAudDown2, chbAudDown16, chbAudCore})
         checks->addWidget(c);
     checks->addStretch();
-    v->addLayout(checks);
-
-    auto* extra = Grid();
-    LabelledRow(extra, 0, QStringLiteral("Additional parameters"), edAudAdditional);
-    v->addLayout(extra);
-    v->addWidget(chbAudPause);
+    g->addLayout(checks, 5, 0, 1, 2);
+    LabelledRow(g, 6, QStringLiteral("Additional parameters"), edAudAdditional);
+    g->addWidget(chbAudPause, 7, 0, 1, 2);
+    v->addLayout(g);
     v->addStretch(1);
     return page;
 }
