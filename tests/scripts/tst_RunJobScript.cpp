@@ -1,0 +1,169 @@
+// The shared encode tail end to end, with a stand-in terminal.
+#include "JobScript.h"
+#include "ScopedEnv.h"
+#include "TestMessages.h"
+
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+#include <QtTest>
+
+#include <cerrno>
+#include <cstring>
+
+Q_DECLARE_METATYPE(std::optional<QByteArray>)
+
+namespace {
+
+QByteArray ReadFile(const QString& path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+// Everything in the folder but . and ..
+QStringList Entries(const QString& folder)
+{
+    return QDir(folder).entryList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot);
+}
+
+} // namespace
+
+class TestRunJobScript : public QObject {
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void runsInTerminal_data();
+    void runsInTerminal();
+    void launchFailures_data();
+    void launchFailures();
+    void unwritableScriptIsNotLaunched();
+
+private:
+    QTemporaryDir dir_;
+    QString temp_; // TMPDIR of every case
+    QString runner_;
+};
+
+void TestRunJobScript::initTestCase()
+{
+    temp_ = dir_.filePath(QStringLiteral("temp"));
+    QVERIFY(QDir().mkpath(temp_));
+    // Stands in for a terminal: records where and how it was called, keeps a
+    // copy of the job, then runs the job itself as a terminal would.
+    runner_ = dir_.filePath(QStringLiteral("terminal"));
+    QFile runner(runner_);
+    QVERIFY(runner.open(QIODevice::WriteOnly));
+    runner.write(QStringLiteral("#!/bin/sh\n"
+                                "exec >/dev/null 2>&1 </dev/null\n"
+                                "cp \"$2\" %1/job-copy\n"
+                                "{ pwd; printf '%s\\n' \"$@\"; } > %1/record.part\n"
+                                "mv %1/record.part %1/record\n"
+                                "\"$2\"\n"
+                                ": > %1/ended\n")
+                     .arg(dir_.path())
+                     .toUtf8());
+    runner.close();
+    QVERIFY(runner.setPermissions(QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner));
+}
+
+void TestRunJobScript::runsInTerminal_data()
+{
+    QTest::addColumn<QString>("fixedPath"); // empty: a reserved name from the prefix
+    QTest::addColumn<bool>("pause");
+    QTest::addColumn<bool>("selfDelete");
+    const QString fixed = dir_.filePath(QStringLiteral("dv temp/encode_DV.sh"));
+    QTest::newRow("reserved name, pause") << QString() << true << true;
+    QTest::newRow("reserved name, no pause") << QString() << false << true;
+    QTest::newRow("fixed name, kept") << fixed << true << false;
+}
+
+void TestRunJobScript::runsInTerminal()
+{
+    QFETCH(QString, fixedPath);
+    QFETCH(bool, pause);
+    QFETCH(bool, selfDelete);
+    for (const char* name : {"record", "job-copy", "ended"})
+        QFile::remove(dir_.filePath(name));
+    const QString outFolder = dir_.filePath(QStringLiteral("out dir/nested"));
+    QVERIFY(QDir().mkpath(outFolder));
+    QVERIFY(QDir().mkpath(dir_.filePath("dv temp")));
+    QFile::remove(outFolder + "/result.txt");
+    ScopedEnv tmpdir("TMPDIR", QFile::encodeName(temp_));
+    ScopedEnv terminal("TERMINAL", QFile::encodeName(runner_));
+    TestMessages messages;
+
+    const QString command = QStringLiteral("echo done > result.txt");
+    const bool started = fixedPath.isEmpty()
+                             ? RunJobScript("x264", {command}, pause, outFolder + "/out.mkv")
+                             : WriteAndLaunchScript(fixedPath, {command}, pause, selfDelete, outFolder);
+    QVERIFY(started);
+    QCOMPARE(messages.shown, QStringList());
+
+    QTRY_VERIFY_WITH_TIMEOUT(QFile::exists(dir_.filePath("ended")), 60000);
+    const QStringList record = QString::fromUtf8(ReadFile(dir_.filePath("record"))).split('\n', Qt::SkipEmptyParts);
+    QCOMPARE(record.size(), 3);
+    QCOMPARE(record[0], QFileInfo(outFolder).canonicalFilePath());
+    QCOMPARE(record[1], QStringLiteral("-e"));
+    const QString script = record[2];
+    if (fixedPath.isEmpty()) {
+        QVERIFY2(script.startsWith(temp_ + "/x26") && script.endsWith(".sh"), qPrintable(script));
+    } else {
+        QCOMPARE(script, fixedPath);
+    }
+    QByteArray expected = "#!/bin/sh\necho done > result.txt\n";
+    if (pause)
+        expected += "printf 'Press Enter to continue...'; read -r _\n";
+    if (selfDelete)
+        expected += "rm -f -- " + script.toUtf8() + '\n';
+    QCOMPARE(ReadFile(dir_.filePath("job-copy")), expected);
+    QCOMPARE(ReadFile(outFolder + "/result.txt"), QByteArray("done\n"));
+    QCOMPARE(QFile::exists(script), !selfDelete);
+    QCOMPARE(Entries(temp_), QStringList());
+}
+
+void TestRunJobScript::launchFailures_data()
+{
+    QTest::addColumn<std::optional<QByteArray>>("terminal");
+    QTest::addColumn<QString>("message");
+    QTest::newRow("no terminal at all") << std::optional<QByteArray>()
+                                        << "No terminal program found. Set TERMINAL to one.";
+    QTest::newRow("empty TERMINAL, none on PATH") << std::optional<QByteArray>("")
+                                                  << "No terminal program found. Set TERMINAL to one.";
+    QTest::newRow("TERMINAL cannot start")
+        << std::optional<QByteArray>("/no/such/terminal")
+        << "Cannot start the terminal /no/such/terminal: " + QString::fromLocal8Bit(std::strerror(ENOENT));
+}
+
+void TestRunJobScript::launchFailures()
+{
+    QFETCH(std::optional<QByteArray>, terminal);
+    QFETCH(QString, message);
+    QTemporaryDir emptyPath;
+    ScopedEnv tmpdir("TMPDIR", QFile::encodeName(temp_));
+    ScopedEnv term("TERMINAL", terminal);
+    ScopedEnv path("PATH", QFile::encodeName(emptyPath.path()));
+    TestMessages messages;
+    messages.ExpectInfo();
+    QVERIFY(!RunJobScript("audio", {"true"}, true, dir_.filePath("out.mka")));
+    QCOMPARE(messages.shown, QStringList{message});
+    QVERIFY(messages.unexpected.isEmpty());
+    QCOMPARE(Entries(temp_), QStringList()); // the reserved script is gone again
+}
+
+void TestRunJobScript::unwritableScriptIsNotLaunched()
+{
+    // A terminal that cannot start: any launch would add its own message.
+    ScopedEnv term("TERMINAL", "/no/such/terminal");
+    const QString script = dir_.filePath(QStringLiteral("missing/encode_DV.sh"));
+    TestMessages messages;
+    messages.ExpectInfo();
+    QVERIFY(!WriteAndLaunchScript(script, {"true"}, false, false, dir_.path()));
+    QCOMPARE(messages.shown, QStringList{"Cannot write the job script " + script + ": " +
+                                         QString::fromLocal8Bit(std::strerror(ENOENT))});
+    QVERIFY(messages.unexpected.isEmpty());
+}
+
+QTEST_GUILESS_MAIN(TestRunJobScript)
+#include "tst_RunJobScript.moc"
