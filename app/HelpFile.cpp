@@ -27,8 +27,10 @@ void OpenHelpTopic(const QString& executablePath)
     const QString folder = QDir::toNativeSeparators(QFileInfo(help).absolutePath());
     const QString viewer = IncludeTrailingDelimiter(QString::fromStdString(sys::WindowsDirectory())) +
                            QStringLiteral("hh.exe");
-    sys::ShellOpen(viewer.toStdString(), "mk:@MSITStore:help.chm::/27-%20encoders.html",
-                   folder.toStdString());
+    // The viewer finds help.chm through the working folder; its failure is not reported.
+    std::string ignored;
+    sys::ShellOpen(viewer.toStdString(), {"mk:@MSITStore:help.chm::/27-%20encoders.html"},
+                   folder.toStdString(), &ignored);
 #else
     QDesktopServices::openUrl(QUrl::fromLocalFile(help));
 #endif
