@@ -1,4 +1,5 @@
 // The shared encode tail end to end, with a stand-in terminal.
+#include "FakeTerminal.h"
 #include "JobScript.h"
 #include "ScopedEnv.h"
 #include "TestMessages.h"
@@ -43,29 +44,12 @@ private slots:
 private:
     QTemporaryDir dir_;
     QString temp_; // TMPDIR of every case
-    QString runner_;
 };
 
 void TestRunJobScript::initTestCase()
 {
     temp_ = dir_.filePath(QStringLiteral("temp"));
     QVERIFY(QDir().mkpath(temp_));
-    // Stands in for a terminal: records where and how it was called, keeps a
-    // copy of the job, then runs the job itself as a terminal would.
-    runner_ = dir_.filePath(QStringLiteral("terminal"));
-    QFile runner(runner_);
-    QVERIFY(runner.open(QIODevice::WriteOnly));
-    runner.write(QStringLiteral("#!/bin/sh\n"
-                                "exec >/dev/null 2>&1 </dev/null\n"
-                                "cp \"$2\" %1/job-copy\n"
-                                "{ pwd; printf '%s\\n' \"$@\"; } > %1/record.part\n"
-                                "mv %1/record.part %1/record\n"
-                                "\"$2\"\n"
-                                ": > %1/ended\n")
-                     .arg(dir_.path())
-                     .toUtf8());
-    runner.close();
-    QVERIFY(runner.setPermissions(QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner));
 }
 
 void TestRunJobScript::runsInTerminal_data()
@@ -84,14 +68,12 @@ void TestRunJobScript::runsInTerminal()
     QFETCH(QString, fixedPath);
     QFETCH(bool, pause);
     QFETCH(bool, selfDelete);
-    for (const char* name : {"record", "job-copy", "ended"})
-        QFile::remove(dir_.filePath(name));
     const QString outFolder = dir_.filePath(QStringLiteral("out dir/nested"));
     QVERIFY(QDir().mkpath(outFolder));
     QVERIFY(QDir().mkpath(dir_.filePath("dv temp")));
     QFile::remove(outFolder + "/result.txt");
+    FakeTerminal terminal(true); // its records stay out of TMPDIR
     ScopedEnv tmpdir("TMPDIR", QFile::encodeName(temp_));
-    ScopedEnv terminal("TERMINAL", QFile::encodeName(runner_));
     TestMessages messages;
 
     const QString command = QStringLiteral("echo done > result.txt");
@@ -101,12 +83,11 @@ void TestRunJobScript::runsInTerminal()
     QVERIFY(started);
     QCOMPARE(messages.shown, QStringList());
 
-    QTRY_VERIFY_WITH_TIMEOUT(QFile::exists(dir_.filePath("ended")), 60000);
-    const QStringList record = QString::fromUtf8(ReadFile(dir_.filePath("record"))).split('\n', Qt::SkipEmptyParts);
-    QCOMPARE(record.size(), 3);
-    QCOMPARE(record[0], QFileInfo(outFolder).canonicalFilePath());
-    QCOMPARE(record[1], QStringLiteral("-e"));
-    const QString script = record[2];
+    QTRY_VERIFY_WITH_TIMEOUT(terminal.ended(), 60000);
+    QCOMPARE(terminal.workingFolder(), QFileInfo(outFolder).canonicalFilePath());
+    QCOMPARE(terminal.arguments().value(0), QStringLiteral("-e"));
+    QCOMPARE(terminal.arguments().size(), 2);
+    const QString script = terminal.scriptPath();
     if (fixedPath.isEmpty()) {
         QVERIFY2(script.startsWith(temp_ + "/x26") && script.endsWith(".sh"), qPrintable(script));
     } else {
@@ -117,7 +98,7 @@ void TestRunJobScript::runsInTerminal()
         expected += "printf 'Press Enter to continue...'; read -r _\n";
     if (selfDelete)
         expected += "rm -f -- " + script.toUtf8() + '\n';
-    QCOMPARE(ReadFile(dir_.filePath("job-copy")), expected);
+    QCOMPARE(terminal.script(), expected);
     QCOMPARE(ReadFile(outFolder + "/result.txt"), QByteArray("done\n"));
     QCOMPARE(QFile::exists(script), !selfDelete);
     QCOMPARE(Entries(temp_), QStringList());
