@@ -9,8 +9,9 @@ cd "$(dirname "$0")/.."
 mode=${1:-}
 # xterm gives the job scripts a terminal where the desktop has none of its own.
 packages="cmake g++ make qt6-base-dev libgl-dev libmediainfo0v5 xterm"
-# The end-to-end tests run the real encoders; the Windows services are cross-compiled.
-test_packages="x264 x265 ffmpeg mediainfo g++-mingw-w64-x86-64"
+# The end-to-end tests run the real encoders; the Windows services are cross-compiled
+# and run under wine.
+test_packages="x264 x265 ffmpeg mediainfo g++-mingw-w64-x86-64 wine64"
 case $mode in
   run) ;;
   test) packages="$packages $test_packages" ;;

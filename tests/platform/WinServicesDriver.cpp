@@ -1,7 +1,11 @@
-// The pure parts of the Windows services, checked without Qt. Cross-compiled by
-// CTest; run where a Windows loader (Windows itself or wine) is at hand.
+// The Windows services, checked without Qt. Cross-compiled by CTest with the
+// program's own version resource linked in; run under Windows itself or wine.
+// Arguments: the version the resource must carry ("1.0.0.1") and a folder for
+// temporary names.
 #include "SysServices.h"
 #include "WinDetail.h"
+
+#include <windows.h>
 
 #include <cstdio>
 #include <string>
@@ -73,14 +77,59 @@ void CheckCodePage()
     Check(sys::ToCodePage(utf8, 65001) == utf8, "65001 unchanged");
 }
 
+void CheckEnvironment()
+{
+    const std::wstring longValue(1000, L'\u00e9');
+    SetEnvironmentVariableW(L"CORVANE_TEST_VAR", longValue.c_str());
+    Check(sys::GetEnv("CORVANE_TEST_VAR") == sys::win::Narrow(longValue), "GetEnv past 260 characters");
+    SetEnvironmentVariableW(L"CORVANE_TEST_VAR", nullptr);
+    Check(sys::GetEnv("CORVANE_TEST_VAR").empty(), "GetEnv of an unset variable");
+    Check(!sys::WindowsDirectory().empty(), "WindowsDirectory");
+}
+
+void CheckTempFileName(const std::string& folder)
+{
+    std::string error;
+    const std::string name = sys::SystemTempFileName(folder, "x264", &error);
+    const std::string file = name.substr(name.find_last_of("\\/") + 1);
+    Check(file.rfind("x26", 0) == 0, "temporary name keeps three prefix characters");
+    Check(file.size() > 4 && file.compare(file.size() - 4, 4, ".tmp") == 0, "temporary name ends in .tmp");
+    Check(GetFileAttributesW(sys::win::Widen(name).c_str()) != INVALID_FILE_ATTRIBUTES,
+          "the system created the temporary file");
+    DeleteFileW(sys::win::Widen(name).c_str());
+    Check(sys::SystemTempFileName(folder + "\\no such folder", "x264", &error).empty() && !error.empty(),
+          "a missing folder gives an error");
+}
+
+void CheckVersion(const std::string& expected)
+{
+    wchar_t self[MAX_PATH];
+    GetModuleFileNameW(nullptr, self, MAX_PATH);
+    const auto v = sys::ReadFileVersion(sys::win::Narrow(self));
+    Check(v.has_value(), "the version resource is read");
+    if (v) {
+        const std::string text = std::to_string(v->major) + "." + std::to_string(v->minor) + "." +
+                                 std::to_string(v->release) + "." + std::to_string(v->build);
+        Check(text == expected, "the version resource carries the project version");
+    }
+    Check(!sys::ReadFileVersion(sys::WindowsDirectory() + "\\no-such-file.exe"), "no file, no version");
+}
+
 } // namespace
 
-int main()
+int main(int argc, char* argv[])
 {
+    if (argc != 3) {
+        std::printf("usage: WinServicesDriver VERSION TEMP_FOLDER\n");
+        return 2;
+    }
     CheckReadGrowing();
     CheckQuoteArg();
     CheckText();
     CheckCodePage();
+    CheckEnvironment();
+    CheckTempFileName(argv[2]);
+    CheckVersion(argv[1]);
     std::printf(failures ? "%d failures\n" : "all passed\n", failures);
     return failures ? 1 : 0;
 }
