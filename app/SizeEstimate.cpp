@@ -3,9 +3,6 @@
 #include "DateTimeToolz.h"
 #include "NumToolz.h"
 
-#include <cfenv>
-#include <cmath>
-
 QString EstimateSize(const QString& durationText, qint32 bitrate)
 {
     try {
@@ -18,10 +15,7 @@ QString EstimateSize(const QString& durationText, qint32 bitrate)
         long double size = static_cast<long double>(bitrate) * 0.9L;
         size = size * static_cast<long double>(seconds);
         size = size / 7200.0L;
-        if (!std::isfinite(size))
-            return {};
-        std::fesetround(FE_TONEAREST); // halves to even
-        const long long megabytes = std::llrintl(size);
+        const qint64 megabytes = RoundHalfEven(size);
         if (megabytes > 1)
             return GroupDigits(1, true, QStringLiteral(" "), megabytes) + QStringLiteral(" mb");
     } catch (...) {

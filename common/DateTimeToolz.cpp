@@ -79,8 +79,7 @@ bool TimeCodeToTicks(const QString& text, long double rate, bool lenient, qint64
     }
     const qint64 seconds = (parts.hours * 60 + parts.minutes) * 60 + parts.seconds;
     ticks = RoundHalfUp(8, (seconds + parts.fraction) * 90000.0L);
-    // llrint rounds in the default mode: to nearest, halves to the even neighbour.
-    frames = std::llrint(seconds * rate + parts.frames);
+    frames = RoundHalfEven(seconds * rate + parts.frames);
     return true;
 }
 

@@ -6,6 +6,7 @@
 #include <algorithm>
 #include <cmath>
 #include <iomanip>
+#include <limits>
 #include <locale>
 #include <sstream>
 #include <string>
@@ -189,4 +190,21 @@ long double ParseLooseFloat(const QString& text, long double def)
     } catch (const EConvertError&) {
         return def;
     }
+}
+
+qint64 RoundHalfEven(long double value)
+{
+    // 2^63 is exact in long double; anything at or past it does not fit.
+    constexpr long double kLimit = 9223372036854775808.0L;
+    const long double floor = std::floor(value);
+    if (!(floor >= -kLimit && floor < kLimit))
+        throw EConvertError(QStringLiteral("Invalid floating point operation"));
+    auto result = static_cast<qint64>(floor);
+    const long double rest = value - floor; // exact: both share the exponent range
+    if (rest > 0.5L || (rest == 0.5L && result % 2 != 0)) {
+        if (result == std::numeric_limits<qint64>::max())
+            throw EConvertError(QStringLiteral("Invalid floating point operation"));
+        ++result;
+    }
+    return result;
 }

@@ -34,6 +34,9 @@ long double ReadDecimal(const QString& text);
 qint64 TruncViaText(quint8 decimals, long double value);
 // TruncViaText of value + 0.5: halves go up for values that are zero or positive.
 qint64 RoundHalfUp(quint8 decimals, long double value);
+// Plain rounding: the nearest integer, halves to the even neighbour, whatever the
+// processor's rounding mode. Raises EConvertError outside the 64-bit range.
+qint64 RoundHalfEven(long double value);
 
 // The value right-aligned with blanks to at least width characters and, with
 // grouping, separator in front of every group of three digits from the right.

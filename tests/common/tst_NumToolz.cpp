@@ -15,6 +15,10 @@ private slots:
     void truncViaText();
     void roundHalfUp_data();
     void roundHalfUp();
+    void roundHalfEven_data();
+    void roundHalfEven();
+    void roundHalfEvenOutOfRangeRaises_data();
+    void roundHalfEvenOutOfRangeRaises();
     void notANumberRaises_data();
     void notANumberRaises();
     void groupDigits_data();
@@ -90,6 +94,48 @@ void TestNumToolz::roundHalfUp()
     const DefaultLocale scope(locale);
 
     QCOMPARE(RoundHalfUp(8, value), expected);
+}
+
+void TestNumToolz::roundHalfEven_data()
+{
+    QTest::addColumn<long double>("value");
+    QTest::addColumn<qint64>("expected");
+
+    QTest::newRow("24.5 to even 24") << 24.5L << qint64(24);
+    QTest::newRow("25.5 to even 26") << 25.5L << qint64(26);
+    QTest::newRow("12.5 to even 12") << 12.5L << qint64(12);
+    QTest::newRow("just below a half") << 3.49999999999999999978L << qint64(3);
+    QTest::newRow("just above a half") << 3.50000000000000000022L << qint64(4);
+    QTest::newRow("0.5 to 0") << 0.5L << qint64(0);
+    QTest::newRow("-0.5 to 0") << -0.5L << qint64(0);
+    QTest::newRow("-2.5 to -2") << -2.5L << qint64(-2);
+    QTest::newRow("-3.5 to -4") << -3.5L << qint64(-4);
+    QTest::newRow("-2.7 to -3") << -2.7L << qint64(-3);
+    QTest::newRow("whole stays") << 9000.0L << qint64(9000);
+    QTest::newRow("largest 64-bit") << 9223372036854775807.0L << qint64(9223372036854775807LL);
+    QTest::newRow("smallest 64-bit") << -9223372036854775808.0L << std::numeric_limits<qint64>::min();
+}
+
+void TestNumToolz::roundHalfEven()
+{
+    QFETCH(long double, value);
+    QFETCH(qint64, expected);
+    QCOMPARE(RoundHalfEven(value), expected);
+}
+
+void TestNumToolz::roundHalfEvenOutOfRangeRaises_data()
+{
+    QTest::addColumn<long double>("value");
+    QTest::newRow("2^63") << 9223372036854775808.0L;
+    QTest::newRow("-2^63 - 1") << -9223372036854775809.0L;
+    QTest::newRow("NaN") << std::numeric_limits<long double>::quiet_NaN();
+    QTest::newRow("infinity") << -std::numeric_limits<long double>::infinity();
+}
+
+void TestNumToolz::roundHalfEvenOutOfRangeRaises()
+{
+    QFETCH(long double, value);
+    QVERIFY_THROWS_EXCEPTION(EConvertError, RoundHalfEven(value));
 }
 
 void TestNumToolz::notANumberRaises_data()
