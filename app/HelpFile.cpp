@@ -13,9 +13,10 @@
 
 QString HelpFilePath(const QString& executablePath)
 {
-    QDir dir = QFileInfo(executablePath).absoluteDir();
-    dir.cdUp();
-    return QDir::toNativeSeparators(dir.filePath(QStringLiteral("help.chm")));
+    // Worked out on the text: QDir::cdUp would need the folders to exist.
+    const QString programFolder = QFileInfo(executablePath).absolutePath();
+    const QString parent = QFileInfo(programFolder).absolutePath();
+    return QDir::toNativeSeparators(QDir(parent).filePath(QStringLiteral("help.chm")));
 }
 
 void OpenHelpTopic(const QString& executablePath)

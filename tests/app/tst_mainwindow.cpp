@@ -1,6 +1,8 @@
 // The window as a user meets it: pages, start-up arguments, shared field rules.
 #include "uMain.h"
 
+#include "HelpFile.h"
+
 #include "TFilenameEdit.h"
 
 #include "TMaskEdit.h"
@@ -289,6 +291,21 @@ private slots:
         QVERIFY(QTest::qWaitForWindowExposed(&w));
         QTest::mouseClick(w.btnCancel, Qt::LeftButton);
         QVERIFY(!w.isVisible());
+    }
+
+    void helpFileSitsBesideTheProgramFolder_data()
+    {
+        QTest::addColumn<QString>("executable");
+        QTest::addColumn<QString>("help");
+        QTest::newRow("bin folder") << "/opt/corvane/bin/corvane" << "/opt/corvane/help.chm";
+        QTest::newRow("folder with spaces") << "/home/u/my apps/x/corvane" << "/home/u/my apps/help.chm";
+    }
+
+    void helpFileSitsBesideTheProgramFolder()
+    {
+        QFETCH(QString, executable);
+        QFETCH(QString, help);
+        QCOMPARE(HelpFilePath(executable), QDir::toNativeSeparators(help));
     }
 
     // ---- x264 page rules ----
