@@ -3,6 +3,7 @@
 #include "TMaskEdit.h"
 #include "TSpinEdit.h"
 
+#include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QEvent>
@@ -119,13 +120,21 @@ QPushButton* InfoButton(QWidget* parent, const char* name)
 QPlainTextEdit* Memo(QWidget* parent, const char* name, const QString& hint)
 {
     auto* m = Named(new QPlainTextEdit(parent), name, hint);
-    m->setReadOnly(true);
-    m->setBackgroundRole(QPalette::Button);
-    m->viewport()->setBackgroundRole(QPalette::Button);
+    SetMemoEditable(m, false);
     m->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     m->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     m->installEventFilter(new EnterSwallower(m));
     return m;
+}
+
+void SetMemoEditable(QPlainTextEdit* memo, bool editable)
+{
+    memo->setReadOnly(!editable);
+    // The text area paints with the Base colour, so that is the one to change.
+    QPalette palette = memo->palette();
+    palette.setColor(QPalette::Base, QApplication::palette().color(editable ? QPalette::Base
+                                                                            : QPalette::Button));
+    memo->setPalette(palette);
 }
 
 TMaskEdit* Duration(QWidget* parent, const char* name)

@@ -37,6 +37,9 @@ QPushButton* Button(QWidget* parent, const char* name, const QString& caption,
 QPushButton* InfoButton(QWidget* parent, const char* name);
 // Read-only until its Edit button is pressed; Enter inserts no line break.
 QPlainTextEdit* Memo(QWidget* parent, const char* name, const QString& hint = {});
+// A memo's view state (read-only on the button face) or edit state (editable on
+// the window colour).
+void SetMemoEditable(QPlainTextEdit* memo, bool editable);
 TMaskEdit* Duration(QWidget* parent, const char* name);
 // A bevelled panel, as each page's main area and bottom strip.
 QFrame* Panel(QWidget* parent);

@@ -65,14 +65,10 @@ QFont WindowFont()
     return f;
 }
 
-// The view state is read-only on the button face; the edit state is editable on
-// the window colour.
 void ToggleParamsEdit(QPlainTextEdit* memo, QPushButton* button)
 {
     const bool edit = memo->isReadOnly();
-    memo->setReadOnly(!edit);
-    memo->viewport()->setBackgroundRole(edit ? QPalette::Base : QPalette::Button);
-    memo->viewport()->update();
+    form::SetMemoEditable(memo, edit);
     button->setText(edit ? QStringLiteral("View") : QStringLiteral("Edit"));
 }
 
