@@ -1,11 +1,7 @@
 #include "TFilenameEdit.h"
 
-#include "BrowseSupport.h"
-
-#include <QDragEnterEvent>
 #include <QFileDialog>
 #include <QRegularExpression>
-#include <QToolButton>
 
 namespace {
 
@@ -31,24 +27,16 @@ QString NameFilter(QString description, const QString& list)
 
 } // namespace
 
-TFilenameEdit::TFilenameEdit(QWidget* parent)
-    : QLineEdit(parent), button_(AddBrowseButton(this))
-{
-    connect(button_, &QToolButton::clicked, this, &TFilenameEdit::browse);
-    setAcceptDrops(true);
-}
+TFilenameEdit::TFilenameEdit(QWidget* parent) : TBrowseEdit(BrowseTarget::File, parent) {}
 
 void TFilenameEdit::setFilter(const QString& pipeFilter) { filter_ = pipeFilter; }
 QString TFilenameEdit::filter() const { return filter_; }
 void TFilenameEdit::setFilterIndex(int index) { filterIndex_ = index; }
 int TFilenameEdit::filterIndex() const { return filterIndex_; }
-void TFilenameEdit::setDialogTitle(const QString& title) { title_ = title; }
-QString TFilenameEdit::dialogTitle() const { return title_; }
 void TFilenameEdit::setDefaultExt(const QString& ext) { defaultExt_ = ext; }
 QString TFilenameEdit::defaultExt() const { return defaultExt_; }
 void TFilenameEdit::setDialogKind(DialogKind kind) { kind_ = kind; }
 TFilenameEdit::DialogKind TFilenameEdit::dialogKind() const { return kind_; }
-QToolButton* TFilenameEdit::browseButton() const { return button_; }
 
 // Pairs of description and pattern; a description without its pattern is dropped.
 QStringList TFilenameEdit::NameFilters(const QString& pipeFilter)
@@ -65,7 +53,6 @@ QStringList TFilenameEdit::NameFilters(const QString& pipeFilter)
 
 void TFilenameEdit::prepareDialog(QFileDialog& dialog) const
 {
-    dialog.setWindowTitle(title_);
     const QStringList filters = NameFilters(filter_);
     dialog.setNameFilters(filters);
     if (filterIndex_ >= 0 && filterIndex_ < filters.size())
@@ -80,24 +67,5 @@ void TFilenameEdit::prepareDialog(QFileDialog& dialog) const
         // The encode asks before overwriting; asking here too would ask twice.
         dialog.setOption(QFileDialog::DontConfirmOverwrite);
     }
-    const QString folder = StartFolder(text(), BrowseTarget::File);
-    if (!folder.isEmpty())
-        dialog.setDirectory(folder);
-}
-
-void TFilenameEdit::browse()
-{
-    QFileDialog dialog(this);
-    prepareDialog(dialog);
-    RunBrowseDialog(this, dialog);
-}
-
-void TFilenameEdit::dragEnterEvent(QDragEnterEvent* e) { TakeDrop(e, this, BrowseTarget::File); }
-void TFilenameEdit::dragMoveEvent(QDragMoveEvent* e) { TakeDrop(e, this, BrowseTarget::File); }
-
-void TFilenameEdit::dropEvent(QDropEvent* e)
-{
-    const QString path = TakeDrop(e, this, BrowseTarget::File);
-    if (!path.isEmpty())
-        setText(path);
+    prepareCommon(dialog);
 }

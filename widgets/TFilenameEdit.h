@@ -1,12 +1,9 @@
 #pragma once
-#include <QLineEdit>
-
-class QFileDialog;
-class QToolButton;
+#include "TBrowseEdit.h"
 
 // Line edit with a browse button and a file dialog; a file dropped on it from a
 // file manager sets its text to the local path.
-class TFilenameEdit : public QLineEdit {
+class TFilenameEdit : public TBrowseEdit {
     Q_OBJECT
 public:
     enum class DialogKind { Open, Save };
@@ -17,34 +14,21 @@ public:
     QString filter() const;
     void setFilterIndex(int index);         // preselected filter entry, from 0
     int filterIndex() const;
-    void setDialogTitle(const QString& title);
-    QString dialogTitle() const;
     void setDefaultExt(const QString& ext); // without the dot
     QString defaultExt() const;
     void setDialogKind(DialogKind kind);    // Open dialogs accept only existing files
     DialogKind dialogKind() const;
-
-    QToolButton* browseButton() const;
 
     // Qt name filters ("Executable files (*.exe)") for the pipe form.
     static QStringList NameFilters(const QString& pipeFilter);
 
     // Sets up the dialog the browse button runs: title, filters, default
     // extension, open or save, and the folder of the current text.
-    void prepareDialog(QFileDialog& dialog) const;
-
-protected:
-    void dragEnterEvent(class QDragEnterEvent* e) override;
-    void dragMoveEvent(class QDragMoveEvent* e) override;
-    void dropEvent(class QDropEvent* e) override;
+    void prepareDialog(QFileDialog& dialog) const override;
 
 private:
-    void browse();
-
     QString filter_;
     int filterIndex_ = 0;
-    QString title_;
     QString defaultExt_;
     DialogKind kind_ = DialogKind::Open;
-    QToolButton* button_;
 };
