@@ -7,12 +7,17 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QEvent>
+#include <QFontDatabase>
+#include <QFontInfo>
 #include <QFrame>
+#include <QGridLayout>
+#include <QHBoxLayout>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QPalette>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QVBoxLayout>
 
 namespace form {
 
@@ -43,15 +48,6 @@ W* Named(W* w, const char* name, const QString& hint)
 }
 
 } // namespace
-
-QString ExecutableFilter()
-{
-#ifdef Q_OS_WIN
-    return QStringLiteral("Executable files (*.exe)|*.exe");
-#else
-    return QStringLiteral("Executable files (*)|*");
-#endif
-}
 
 QLabel* Label(QWidget* parent, const QString& text, QWidget* buddy)
 {
@@ -151,6 +147,113 @@ QFrame* Panel(QWidget* parent)
     p->setFrameShadow(QFrame::Raised);
     p->setLineWidth(1);
     return p;
+}
+
+namespace {
+const char* const kLabelGrid = "labelGrid";
+}
+
+EncoderPage NewEncoderPage(const char* name, QPushButton* encode)
+{
+    auto* page = new QWidget;
+    page->setObjectName(QString::fromLatin1(name));
+    auto* v = new QVBoxLayout(page);
+    v->setContentsMargins(0, 0, 0, 0);
+    v->setSpacing(0);
+    auto* main = Panel(page);
+    auto* strip = Panel(page);
+    strip->setFixedHeight(kStripHeight);
+    auto* h = new QHBoxLayout(strip);
+    h->setContentsMargins(4, 3, 6, 3);
+    h->addStretch();
+    encode->setParent(strip);
+    encode->setMinimumWidth(130);
+    h->addWidget(encode);
+    v->addWidget(main, 1);
+    v->addWidget(strip);
+    auto* column = new QVBoxLayout(main);
+    column->setContentsMargins(8, 6, 8, 6);
+    column->setSpacing(6);
+    return {page, main, column};
+}
+
+QGridLayout* Grid(bool labelColumn)
+{
+    auto* g = new QGridLayout;
+    g->setContentsMargins(0, 0, 0, 0);
+    g->setHorizontalSpacing(6);
+    g->setVerticalSpacing(3);
+    if (labelColumn)
+        g->setObjectName(QString::fromLatin1(kLabelGrid));
+    return g;
+}
+
+void EqualiseLabelColumns(QWidget* window)
+{
+    const QList<QGridLayout*> grids = window->findChildren<QGridLayout*>(QString::fromLatin1(kLabelGrid));
+    int width = 0;
+    for (QGridLayout* g : grids)
+        for (int row = 0; row < g->rowCount(); ++row)
+            if (QLayoutItem* item = g->itemAtPosition(row, 0))
+                width = qMax(width, item->sizeHint().width());
+    for (QGridLayout* g : grids)
+        g->setColumnMinimumWidth(0, width);
+}
+
+void FileRow(QGridLayout* g, int row, const QString& label, QWidget* edit, QWidget* extra)
+{
+    g->addWidget(Label(edit->parentWidget(), label, edit), row, 0);
+    if (extra) {
+        auto* h = new QHBoxLayout;
+        h->setSpacing(2);
+        h->addWidget(edit, 1);
+        h->addWidget(extra);
+        g->addLayout(h, row, 1);
+    } else {
+        g->addWidget(edit, row, 1);
+    }
+}
+
+void LabelledRow(QGridLayout* g, int row, const QString& label, QWidget* field, int span)
+{
+    g->addWidget(Label(field->parentWidget(), label, field), row, 0);
+    g->addWidget(field, row, 1, 1, span);
+}
+
+QLayout* MemoBlock(QWidget* parent, const QString& title, QPlainTextEdit* memo, QPushButton* reset,
+                   QPushButton* edit)
+{
+    auto* v = new QVBoxLayout;
+    v->setSpacing(2);
+    auto* h = new QHBoxLayout;
+    h->setSpacing(2);
+    h->addWidget(Label(parent, title, memo), 1);
+    for (QPushButton* b : {reset, edit}) {
+        b->setFixedWidth(48);
+        h->addWidget(b);
+    }
+    v->addLayout(h);
+    v->addWidget(memo, 1);
+    return v;
+}
+
+QPushButton* ResetButton(QWidget* parent, const char* name, const QString& hint)
+{
+    return Button(parent, name, QStringLiteral("Reset"), hint);
+}
+
+QPushButton* EditButton(QWidget* parent, const char* name)
+{
+    return Button(parent, name, QStringLiteral("Edit"));
+}
+
+QFont FixedPitchFont()
+{
+    QFont mono(QStringLiteral("Consolas"));
+    if (QFontInfo(mono).family() != mono.family())
+        mono = QFontDatabase::systemFont(QFontDatabase::FixedFont);
+    mono.setPixelSize(11);
+    return mono;
 }
 
 } // namespace form

@@ -1,15 +1,9 @@
 #include "HelpFile.h"
 
+#include "DesktopServices.h"
+
 #include <QDir>
 #include <QFileInfo>
-
-#ifdef Q_OS_WIN
-#include "StrToolz.h"
-#include "SysServices.h"
-#else
-#include <QDesktopServices>
-#include <QUrl>
-#endif
 
 QString HelpFilePath(const QString& executablePath)
 {
@@ -22,17 +16,6 @@ QString HelpFilePath(const QString& executablePath)
 void OpenHelpTopic(const QString& executablePath)
 {
     const QString help = HelpFilePath(executablePath);
-    if (!QFileInfo(help).isFile())
-        return;
-#ifdef Q_OS_WIN
-    const QString folder = QDir::toNativeSeparators(QFileInfo(help).absolutePath());
-    const QString viewer = IncludeTrailingDelimiter(QString::fromStdString(sys::WindowsDirectory())) +
-                           QStringLiteral("hh.exe");
-    // The viewer finds help.chm through the working folder; its failure is not reported.
-    std::string ignored;
-    sys::ShellOpen(viewer.toStdString(), {"mk:@MSITStore:help.chm::/27-%20encoders.html"},
-                   folder.toStdString(), &ignored);
-#else
-    QDesktopServices::openUrl(QUrl::fromLocalFile(help));
-#endif
+    if (QFileInfo(help).isFile())
+        desktop::OpenHelpFile(help);
 }

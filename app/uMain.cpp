@@ -1,13 +1,14 @@
 #include "uMain.h"
 
 #include "DefaultParams.h"
+#include "DesktopServices.h"
 #include "FormKit.h"
 #include "HelpFile.h"
-#include "Messages.h"
+#include "MessageBox.h"
 #include "SizeEstimate.h"
-#include "StrToolz.h"
 #include "SysToolz.h"
 #include "TFilenameEdit.h"
+#include "TrimBlanks.h"
 #include "TMaskEdit.h"
 #include "TSpinEdit.h"
 
@@ -25,10 +26,6 @@
 #include <QShortcut>
 #include <QShowEvent>
 #include <QTabWidget>
-
-#ifdef Q_OS_WIN
-#include <windows.h>
-#endif
 
 namespace {
 
@@ -86,6 +83,7 @@ TfrmMain::TfrmMain(QWidget* parent)
     if (QScreen* screen = QGuiApplication::primaryScreen())
         move(screen->availableGeometry().center() - rect().center());
     SetMessageParent(this);
+    SetDefaultMessages(&MessageBoxes());
     FormCreate();
 }
 
@@ -107,8 +105,7 @@ void TfrmMain::FormCreate()
     mParamsDV->setPlainText(kDefaultParamsDV);
 
     // The x264 bitrate limits follow the max bitrate; the values stay as they are.
-    edBitrate264->setMaximum(edMaxBitrate264->value());
-    edBufsize264->setMaximum(qMin(edMaxBitrate264->value(), 30000));
+    edMaxBitrate264Change();
 
     for (TFilenameEdit* e : findChildren<TFilenameEdit*>())
         connect(e, &QLineEdit::textChanged, this, &TfrmMain::FileNameOnChange);
@@ -125,6 +122,7 @@ void TfrmMain::FormCreate()
     connect(pcPages, &QTabWidget::currentChanged, this, &TfrmMain::actIdleUpdate);
     auto* help = new QShortcut(QKeySequence::HelpContents, this);
     connect(help, &QShortcut::activated, this, &TfrmMain::ContextHelp);
+    desktop::InstallContextHelpHook(this, [this] { ContextHelp(); });
 
     cmbFrameRate264Change();
     chbKeyFramesAutoClick();
@@ -227,19 +225,4 @@ bool TfrmMain::AutoDetectInput(QLineEdit* input)
 void TfrmMain::ContextHelp()
 {
     OpenHelpTopic(QCoreApplication::applicationFilePath());
-}
-
-bool TfrmMain::nativeEvent(const QByteArray& eventType, void* message, qintptr* result)
-{
-#ifdef Q_OS_WIN
-    // The title bar's "?" asks for help; every other system command is the standard one.
-    auto* msg = static_cast<MSG*>(message);
-    if (eventType == "windows_generic_MSG" && msg->message == WM_SYSCOMMAND &&
-        msg->wParam == SC_CONTEXTHELP) {
-        ContextHelp();
-        *result = 0;
-        return true;
-    }
-#endif
-    return QWidget::nativeEvent(eventType, message, result);
 }

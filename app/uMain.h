@@ -169,7 +169,6 @@ public slots:
 protected:
     void showEvent(class QShowEvent* e) override;
     void resizeEvent(class QResizeEvent* e) override;
-    bool nativeEvent(const QByteArray& eventType, void* message, qintptr* result) override;
 
 private:
     // The form: builds every control with its name, caption, hint, items, default

@@ -1,11 +1,101 @@
-// The x265 page's handlers.
+// The x265 page: its form and its handlers.
+#include "DesktopServices.h"
+#include "FormKit.h"
+#include "PageChecks.h"
 #include "TFilenameEdit.h"
 #include "TMaskEdit.h"
 #include "TSpinEdit.h"
 #include "uMain.h"
+#include "CommandTable.h"
 
+#include <QCheckBox>
+#include <QComboBox>
+#include <QGridLayout>
+#include <QHBoxLayout>
 #include <QLabel>
+#include <QPlainTextEdit>
 #include <QPushButton>
+
+using namespace form;
+using Kind = TFilenameEdit::DialogKind;
+
+QWidget* TfrmMain::CreatePage265()
+{
+    btnEncode265 = Button(nullptr, "btnEncode265", QStringLiteral("Encode with x265"));
+    auto [page, main, v] = NewEncoderPage("ts265", btnEncode265);
+    ts265 = page;
+    QWidget* p = main;
+
+    edX265 = FileEdit(p, "edX265", Kind::Open, desktop::ExecutableFilter(), QStringLiteral("x265 executable"));
+    edFFmpeg = FileEdit(p, "edFFmpeg", Kind::Open, desktop::ExecutableFilter(), QStringLiteral("ffmpeg executable"));
+    edInput265 = FileEdit(p, "edInput265", Kind::Open, {}, QStringLiteral("Input file"));
+    btnInfo265 = InfoButton(p, "btnInfo265");
+    edOutput265 = FileEdit(p, "edOutput265", Kind::Save, kOutput265Filter,
+                           QStringLiteral("Output file"), QStringLiteral("265"));
+
+    cmbSpeed265 = Combo(p, "cmbSpeed265", SpeedPresetItems(), 5, {}, 12);
+    cmbFramerate265 = Combo(p, "cmbFramerate265", {"23.976", "24", "25", "50", "59.94", "60"}, 0);
+    btnAutoDetect265 = Button(p, "btnAutoDetect265", QStringLiteral("Auto-detect"),
+                              QStringLiteral("Autodetects framerate and HDR"));
+    edBitrate265 = Spin(p, "edBitrate265", 100, 144000, 1000, 6, 50000);
+    edMaxBitrate265 = Spin(p, "edMaxBitrate265", 100, 100000, 1000, 6, 75000,
+                           QStringLiteral("Check the real limit in specification!"));
+    edBufsize265 = Spin(p, "edBufsize265", 100, 75000, 1000, 6, 70000,
+                        QStringLiteral("Recommended: equal to bitrate + 40%, but no more than max bitrate"));
+    cmbTune265 = Combo(p, "cmbTune265",
+                       {"-", "animation", "grain", "psnr", "ssim", "fastdecode", "fast-decode",
+                        "zerolatency", "zero-latency"},
+                       0, QStringLiteral("fast-decode and zero-latency intended for old versions"), 12);
+    chbHDR = Check(p, "chbHDR", QStringLiteral("HDR"), false);
+    chb2pass265 = Check(p, "chb2pass265", QStringLiteral("2-pass"), true);
+    chbPause265 = Check(p, "chbPause265", QStringLiteral("Pause at the end"), true);
+    edTime265 = Duration(p, "edTime265");
+    lbSize265 = new QLabel(QStringLiteral("    "), p);
+    lbSize265->setObjectName(QStringLiteral("lbSize265"));
+    mParams265 = Memo(p, "mParams265");
+    btnResetParams265 = ResetButton(p, "btnResetParams265", QStringLiteral("Reset x265 parameters to default"));
+    btnEditParams265 = EditButton(p, "btnEditParams265");
+    mParamsHDR = Memo(p, "mParamsHDR", QStringLiteral("Use smpte-st-2084 instead of smpte2084 for old x265 versions"));
+    btnResetParamsHDR = ResetButton(p, "btnResetParamsHDR", QStringLiteral("Reset HDR parameters to default"));
+    btnEditParamsHDR = EditButton(p, "btnEditParamsHDR");
+
+    auto* files = Grid(true);
+    FileRow(files, 0, QStringLiteral("x265 executable"), edX265);
+    FileRow(files, 1, QStringLiteral("ffmpeg executable"), edFFmpeg);
+    FileRow(files, 2, QStringLiteral("Input file"), edInput265, btnInfo265);
+    FileRow(files, 3, QStringLiteral("Output file"), edOutput265);
+    v->addLayout(files);
+
+    auto* columns = new QHBoxLayout;
+    columns->setSpacing(12);
+    auto* a = Grid();
+    LabelledRow(a, 0, QStringLiteral("Speed/Quality"), cmbSpeed265);
+    LabelledRow(a, 1, QStringLiteral("Frame rate"), cmbFramerate265);
+    a->addWidget(btnAutoDetect265, 1, 2);
+    LabelledRow(a, 2, QStringLiteral("Bitrate (kb/s)"), edBitrate265);
+    LabelledRow(a, 3, QStringLiteral("Max bitrate (kb/s)"), edMaxBitrate265);
+    LabelledRow(a, 4, QStringLiteral("Bufsize (kb/s)"), edBufsize265);
+    LabelledRow(a, 5, QStringLiteral("Tune"), cmbTune265);
+    a->addWidget(chbHDR, 5, 2);
+    a->addWidget(chb2pass265, 6, 1);
+    a->addWidget(chbPause265, 6, 2);
+    LabelledRow(a, 7, QStringLiteral("Duration"), edTime265);
+    LabelledRow(a, 8, QStringLiteral("Approx. file size"), lbSize265);
+    a->setRowStretch(9, 1);
+    columns->addLayout(a);
+
+    auto* memos = new QVBoxLayout;
+    memos->setSpacing(4);
+    memos->addLayout(MemoBlock(p, QStringLiteral("Other x265 parameters"), mParams265,
+                               btnResetParams265, btnEditParams265),
+                     1);
+    memos->addLayout(MemoBlock(p, QStringLiteral("HDR x265 parameters"), mParamsHDR,
+                               btnResetParamsHDR, btnEditParamsHDR),
+                     1);
+    columns->addLayout(memos, 1);
+    v->addLayout(columns, 1);
+    return page;
+}
 
 void TfrmMain::Connect265()
 {

@@ -1,7 +1,93 @@
-// The Dolby Vision page's handlers.
-#include "uMain.h"
-
+// The Dolby Vision page: its form and its handlers.
+#include "DesktopServices.h"
+#include "FormKit.h"
+#include "PageChecks.h"
 #include "TFilenameEdit.h"
+#include "TMaskEdit.h"
+#include "TSpinEdit.h"
+#include "uMain.h"
+#include "TDirectoryEdit.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QPlainTextEdit>
+#include <QPushButton>
+
+using namespace form;
+using Kind = TFilenameEdit::DialogKind;
+
+QWidget* TfrmMain::CreatePageDV()
+{
+    btnEncodeDV = Button(nullptr, "btnEncodeDV", QStringLiteral("Encode Dolby Vision"));
+    auto [page, main, v] = NewEncoderPage("tsDV", btnEncodeDV);
+    tsDV = page;
+    QWidget* p = main;
+
+    edPythonDV = FileEdit(p, "edPythonDV", Kind::Open, desktop::ExecutableFilter(), QStringLiteral("Python executable"));
+    edScriptDV = FileEdit(p, "edScriptDV", Kind::Open, QStringLiteral("Python script (*.py)|*.py"),
+                          QStringLiteral("Python script"));
+    edDEE = FileEdit(p, "edDEE", Kind::Open, desktop::ExecutableFilter(), QStringLiteral("Dolby Encoder Engine"));
+    edDEELicense = FileEdit(p, "edDEELicense", Kind::Open, QStringLiteral("License files (*.lic)|*.lic"),
+                            QStringLiteral("Dolby Encoder License"));
+    edFFMpegDV = FileEdit(p, "edFFMpegDV", Kind::Open, desktop::ExecutableFilter(), QStringLiteral("ffmpeg executable"));
+    edInputDV = FileEdit(p, "edInputDV", Kind::Open, {}, QStringLiteral("Input file"));
+    btnInfoDV = InfoButton(p, "btnInfoDV");
+    edMetadataDV = FileEdit(p, "edMetadataDV", Kind::Open, QStringLiteral("XML files (*.xml)|*.xml"),
+                            QStringLiteral("XML metadata"));
+    edOutputBL = FileEdit(p, "edOutputBL", Kind::Save, kOutput265Filter, QStringLiteral("Output file"),
+                          QStringLiteral("265"), 1);
+    edOutputEL = FileEdit(p, "edOutputEL", Kind::Save, kOutput265Filter, QStringLiteral("Output file"),
+                          QStringLiteral("265"), 1);
+    edTempDV = new TDirectoryEdit(p);
+    edTempDV->setObjectName(QStringLiteral("edTempDV"));
+    edTempDV->setDialogTitle(QStringLiteral("Temp folder"));
+    cmbFramerateDV = Combo(p, "cmbFramerateDV", {"23.976", "24"}, 1);
+    btnAutoDetectDV = Button(p, "btnAutoDetectDV", QStringLiteral("Auto-detect"),
+                             QStringLiteral("Autodetects framerate"));
+    edFramesFrom = Spin(p, "edFramesFrom", 0, 999999, 1, 6, 0);
+    edFramesTo = Spin(p, "edFramesTo", 1, 999999, 1, 6, 75000);
+    chb2passDV = Check(p, "chb2passDV", QStringLiteral("2-pass"), true);
+    chbPauseDV = Check(p, "chbPauseDV", QStringLiteral("Pause at the end"), true,
+                       QStringLiteral("Only works if you have specified Python executable"));
+    mParamsDV = Memo(p, "mParamsDV");
+    btnResetParamsDV = ResetButton(p, "btnResetParamsDV", QStringLiteral("Reset DV parameters to default"));
+    btnEditParamsDV = EditButton(p, "btnEditParamsDV");
+
+    auto* files = Grid(true);
+    FileRow(files, 0, QStringLiteral("Python executable"), edPythonDV);
+    FileRow(files, 1, QStringLiteral("Python script"), edScriptDV);
+    FileRow(files, 2, QStringLiteral("Dolby Encoder Engine"), edDEE);
+    FileRow(files, 3, QStringLiteral("Dolby Encoder License"), edDEELicense);
+    FileRow(files, 4, QStringLiteral("ffmpeg executable"), edFFMpegDV);
+    FileRow(files, 5, QStringLiteral("Input file"), edInputDV, btnInfoDV);
+    FileRow(files, 6, QStringLiteral("XML metadata"), edMetadataDV);
+    FileRow(files, 7, QStringLiteral("Output base layer"), edOutputBL);
+    FileRow(files, 8, QStringLiteral("Output enhanced layer"), edOutputEL);
+    FileRow(files, 9, QStringLiteral("Temp folder"), edTempDV);
+    v->addLayout(files);
+
+    auto* columns = new QHBoxLayout;
+    columns->setSpacing(12);
+    auto* a = Grid();
+    LabelledRow(a, 0, QStringLiteral("Frame rate"), cmbFramerateDV);
+    a->addWidget(btnAutoDetectDV, 0, 2);
+    LabelledRow(a, 1, QStringLiteral("Frames (from - to)"), edFramesFrom);
+    a->addWidget(edFramesTo, 1, 2);
+    a->addWidget(chb2passDV, 2, 1);
+    a->addWidget(chbPauseDV, 2, 2);
+    a->setRowStretch(3, 1);
+    for (QWidget* w : {static_cast<QWidget*>(edFramesFrom), static_cast<QWidget*>(edFramesTo)})
+        w->setFixedWidth(72);
+    columns->addLayout(a);
+    columns->addLayout(MemoBlock(p, QStringLiteral("Other DV parameters"), mParamsDV,
+                                 btnResetParamsDV, btnEditParamsDV),
+                       1);
+    v->addLayout(columns, 1);
+    return page;
+}
 
 void TfrmMain::btnAutoDetectDVClick()
 {

@@ -1,22 +1,11 @@
 #include "DateTimeToolz.h"
 
 #include "NumToolz.h"
+#include "TrimBlanks.h"
 
 #include <cmath>
 
 namespace {
-
-// Blanks and control characters, U+0000 to U+0020, and nothing else.
-QString TrimControls(const QString& text)
-{
-    qsizetype begin = 0;
-    qsizetype end = text.size();
-    while (begin < end && text[begin].unicode() <= 0x20)
-        ++begin;
-    while (end > begin && text[end - 1].unicode() <= 0x20)
-        --end;
-    return text.mid(begin, end - begin);
-}
 
 void ReadFields(const QString& text, TTimeParts& parts)
 {
@@ -55,7 +44,7 @@ void ParseTimeCode(const QString& text, bool raise, long double rate, TTimeParts
         if (raise)
             throw;
     }
-    const QString tail = TrimControls(text.mid(8));
+    const QString tail = TrimBlanks(text.mid(8));
     if (tail.isEmpty())
         return;
     try {

@@ -13,28 +13,13 @@ namespace {
 
 bool IsExistingFile(const QString& path) { return QFileInfo(path).isFile(); }
 
-bool WriteAndLaunch(const QString& scriptPath, const QStringList& commandLines, bool pause,
-                    bool selfDelete, const QString& workingFolder, bool removeOnFailure)
-{
-    QStringList lines = NewScript();
-    lines += commandLines;
-    FinishScript(lines, scriptPath, pause, selfDelete);
-    QString error;
-    if (SaveScript(lines, scriptPath, &error) && LaunchScript(scriptPath, workingFolder, &error))
-        return true;
-    if (removeOnFailure)
-        QFile::remove(scriptPath);
-    Messages().Info(error);
-    return false;
-}
-
 } // namespace
 
 bool RequireFile(const QString& fieldText, const QString& label)
 {
     if (!TrimBlanks(fieldText).isEmpty() && IsExistingFile(fieldText))
         return true;
-    Messages().Info(label + QStringLiteral(" not specified."));
+    Messages().Warning(label + QStringLiteral(" not specified."));
     return false;
 }
 
@@ -42,7 +27,7 @@ bool CheckOutputFile(const QString& fieldText, const QString& notSpecified,
                      const QString& overwriteQuestion)
 {
     if (TrimBlanks(fieldText).isEmpty()) {
-        Messages().Info(notSpecified);
+        Messages().Warning(notSpecified);
         return false;
     }
     return !IsExistingFile(fieldText) || Messages().AskYesNo(overwriteQuestion);
@@ -94,30 +79,41 @@ QString WorkingFolderOf(const QString& outputPath)
     if (last < 0)
         return {};
     const QString folder = path.left(last);
-#ifdef _WIN32
-    const bool root = folder.isEmpty() || (folder.size() == 2 && folder[1] == ':');
-#else
-    const bool root = folder.isEmpty();
-#endif
-    return root ? folder + PathDelimiter() : folder;
+    return dialect::IsRoot(folder) ? folder + PathDelimiter() : folder;
 }
 
-QString MakeScriptFileName(const QString& prefix) { return MakeScriptFileName(prefix, nullptr); }
-
-bool RunJobScript(const QString& prefix, const QStringList& commandLines, bool pause,
-                  const QString& outputPath)
+QStringList JobScriptLines(const EncodeJob& job, const QStringList& commandLines,
+                           const QString& scriptPath)
 {
-    QString error;
-    const QString scriptPath = MakeScriptFileName(prefix, &error);
-    if (scriptPath.isEmpty()) {
-        Messages().Info(error);
+    QStringList lines = NewScript();
+    lines += commandLines;
+    FinishScript(lines, scriptPath, job.pause, job.selfDelete);
+    return lines;
+}
+
+bool RunJob(const EncodeJob& job, const CommandLines& commands)
+{
+    if (commands.lines.isEmpty()) {
+        Messages().Warning(commands.refusal);
         return false;
     }
-    return WriteAndLaunch(scriptPath, commandLines, pause, true, WorkingFolderOf(outputPath), true);
-}
-
-bool WriteAndLaunchScript(const QString& scriptPath, const QStringList& commandLines,
-                          bool pause, bool selfDelete, const QString& workingFolder)
-{
-    return WriteAndLaunch(scriptPath, commandLines, pause, selfDelete, workingFolder, false);
+    if (!job.workingFolder.isEmpty() && !QFileInfo(job.workingFolder).isDir()) {
+        Messages().Warning(QStringLiteral("The output folder %1 does not exist.")
+                               .arg(QDir::toNativeSeparators(job.workingFolder)));
+        return false;
+    }
+    QString error;
+    const bool reserved = job.scriptPath.isEmpty();
+    const QString scriptPath = reserved ? MakeScriptFileName(job.prefix, &error) : job.scriptPath;
+    if (scriptPath.isEmpty()) {
+        Messages().Warning(error);
+        return false;
+    }
+    if (SaveScript(JobScriptLines(job, commands.lines, scriptPath), scriptPath, &error) &&
+        LaunchScript(scriptPath, job.workingFolder, &error))
+        return true;
+    if (reserved)
+        QFile::remove(scriptPath);
+    Messages().Warning(error);
+    return false;
 }

@@ -40,21 +40,34 @@ QString WorkingFolderOf(const QString& outputPath);
 
 // A new unique script path in the temporary folder: the prefix's first three
 // characters, a unique part and ".cmd" (Windows) or ".sh" (POSIX, created
-// exclusively with mode 0700 so the name is never free for someone else).
-QString MakeScriptFileName(const QString& prefix);
-// Same; empty with a message naming the folder and the system's reason on failure.
-QString MakeScriptFileName(const QString& prefix, QString* error);
+// exclusively with mode 0700 so the name is never free for someone else). Empty on
+// failure, with a message naming the folder and the system's reason in *error.
+QString MakeScriptFileName(const QString& prefix, QString* error = nullptr);
 
 // ".cmd" or ".sh": the extension of this build's job scripts, for fixed names.
 QString ScriptExtension();
 
-// ---- the shared tail of every encode ----
+// ---- the one encode entry ----
 
-// Script name from the prefix, head, the command lines, pause and self-deletion,
-// save, then launch in the output's folder. Failures are shown; false then.
-bool RunJobScript(const QString& prefix, const QStringList& commandLines, bool pause,
-                  const QString& outputPath);
+// What a page's encode hands over besides its command lines.
+struct EncodeJob {
+    QString prefix;         // a reserved unique name from the prefix's first three characters,
+    QString scriptPath;     // unless a fixed path is given (overwritten without a question)
+    bool pause = false;
+    bool selfDelete = true;
+    QString workingFolder;  // empty: the terminal's default
+};
 
-// Same for a script at a fixed path (no self-deletion when selfDelete is clear).
-bool WriteAndLaunchScript(const QString& scriptPath, const QStringList& commandLines,
-                          bool pause, bool selfDelete, const QString& workingFolder);
+// A builder's command lines, or, when it refuses, why.
+struct CommandLines {
+    QStringList lines;
+    QString refusal;
+};
+
+// The whole script for the job: head, command lines, pause and self-deletion.
+QStringList JobScriptLines(const EncodeJob& job, const QStringList& commandLines,
+                           const QString& scriptPath);
+
+// Shows a refusal, refuses a working folder that does not exist, then names, writes
+// and launches the script. Every failure is shown; false then, and nothing is left behind.
+bool RunJob(const EncodeJob& job, const CommandLines& commands);

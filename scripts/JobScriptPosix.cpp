@@ -46,12 +46,18 @@ QString DeleteLine(const QString& scriptPath) { return "rm -f -- " + QuotePathFo
 
 QByteArray Bytes(const QStringList& lines) { return ShScriptBytes(lines); }
 
+bool IsRoot(const QString& folder) { return folder.isEmpty(); }
+
 bool MakeRunnable(QFile& file)
 {
     return file.setPermissions(QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
 }
 
 } // namespace dialect
+
+QChar PathDelimiter() { return '/'; }
+
+QString QuotePath(const QString& path) { return QuotePathForSh(path); }
 
 QString ScriptExtension() { return QStringLiteral(".sh"); }
 

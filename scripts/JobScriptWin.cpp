@@ -19,9 +19,15 @@ QString DeleteLine(const QString& scriptPath) { return "del " + QuotePathForCmd(
 
 QByteArray Bytes(const QStringList& lines) { return CmdScriptBytes(lines, sys::AnsiCodePage()); }
 
+bool IsRoot(const QString& folder) { return folder.isEmpty() || (folder.size() == 2 && folder[1] == ':'); }
+
 bool MakeRunnable(QFile&) { return true; } // the extension does it
 
 } // namespace dialect
+
+QChar PathDelimiter() { return '\\'; }
+
+QString QuotePath(const QString& path) { return QuotePathForCmd(path); }
 
 QString ScriptExtension() { return QStringLiteral(".cmd"); }
 

@@ -4,8 +4,6 @@
 
 namespace {
 
-bool IsBlank(QChar c) { return c.unicode() <= 0x20; }
-
 bool IsQuoted(const QString& text) { return text.startsWith('"') && text.endsWith('"'); }
 
 QString Quoted(const QString& text) { return '"' + text + '"'; }
@@ -28,17 +26,6 @@ bool IsShSafe(QChar c)
 
 } // namespace
 
-QString TrimBlanks(const QString& text)
-{
-    qsizetype first = 0;
-    qsizetype last = text.size();
-    while (first < last && IsBlank(text[first]))
-        ++first;
-    while (last > first && IsBlank(text[last - 1]))
-        --last;
-    return text.mid(first, last - first);
-}
-
 QString QuoteIfSpaced(const QString& text)
 {
     const QString trimmed = TrimBlanks(text);
@@ -54,15 +41,6 @@ QString FlattenParams(const QString& memoText)
     text.replace('\r', ' ');
     // One left-to-right pass: four spaces become two, three become two.
     return TrimBlanks(text).replace(QStringLiteral("  "), QStringLiteral(" "));
-}
-
-QChar PathDelimiter()
-{
-#ifdef _WIN32
-    return '\\';
-#else
-    return '/';
-#endif
 }
 
 QString IncludeTrailingDelimiter(const QString& path)
@@ -90,13 +68,4 @@ QString QuotePathForSh(const QString& path)
     if (std::all_of(text.cbegin(), text.cend(), IsShSafe))
         return text;
     return '\'' + text.replace('\'', QStringLiteral("'\\''")) + '\'';
-}
-
-QString QuotePath(const QString& path)
-{
-#ifdef _WIN32
-    return QuotePathForCmd(path);
-#else
-    return QuotePathForSh(path);
-#endif
 }

@@ -1,8 +1,7 @@
 #pragma once
-#include <QString>
+#include "TrimBlanks.h"
 
-// Removes every leading and trailing character from U+0000 to U+0020, nothing else.
-QString TrimBlanks(const QString& text);
+#include <QString>
 
 // Trims; wraps in double quotes when the result holds a space and does not both
 // start and end with a double quote. Empty stays empty.

@@ -11,9 +11,8 @@ QString GetTempDir();
 
 // A unique name in GetTempDir() starting with the prefix's first three characters;
 // the system creates the file and, with deleteFile set, it is deleted again at once.
-QString MakeTempFileName(const QString& prefix, bool deleteFile);
-// Same; on failure empty with the system's reason in *error.
-QString MakeTempFileName(const QString& prefix, bool deleteFile, QString* error);
+// On failure empty, with the system's reason in *error when given.
+QString MakeTempFileName(const QString& prefix, bool deleteFile, QString* error = nullptr);
 
 // The executable's file version: mode 2 "a.b.c", mode 1 "a.b.c build d", other "a.b.c.d".
 // Empty when the file carries no version.

@@ -40,6 +40,8 @@ private slots:
     void launchFailures_data();
     void launchFailures();
     void unwritableScriptIsNotLaunched();
+    void refusedBeforeAnythingIsWritten_data();
+    void refusedBeforeAnythingIsWritten();
 
 private:
     QTemporaryDir dir_;
@@ -77,9 +79,10 @@ void TestRunJobScript::runsInTerminal()
     TestMessages messages;
 
     const QString command = QStringLiteral("echo done > result.txt");
-    const bool started = fixedPath.isEmpty()
-                             ? RunJobScript("x264", {command}, pause, outFolder + "/out.mkv")
-                             : WriteAndLaunchScript(fixedPath, {command}, pause, selfDelete, outFolder);
+    const EncodeJob job = fixedPath.isEmpty()
+                              ? EncodeJob{"x264", {}, pause, true, WorkingFolderOf(outFolder + "/out.mkv")}
+                              : EncodeJob{{}, fixedPath, pause, selfDelete, outFolder};
+    const bool started = RunJob(job, {{command}, {}});
     QVERIFY(started);
     QCOMPARE(messages.shown, QStringList());
 
@@ -127,7 +130,7 @@ void TestRunJobScript::launchFailures()
     ScopedEnv path("PATH", QFile::encodeName(emptyPath.path()));
     TestMessages messages;
     messages.ExpectInfo();
-    QVERIFY(!RunJobScript("audio", {"true"}, true, dir_.filePath("out.mka")));
+    QVERIFY(!RunJob({"audio", {}, true, true, WorkingFolderOf(dir_.filePath("out.mka"))}, {{"true"}, {}}));
     QCOMPARE(messages.shown, QStringList{message});
     QVERIFY(messages.unexpected.isEmpty());
     QCOMPARE(Entries(temp_), QStringList()); // the reserved script is gone again
@@ -140,10 +143,39 @@ void TestRunJobScript::unwritableScriptIsNotLaunched()
     const QString script = dir_.filePath(QStringLiteral("missing/encode_DV.sh"));
     TestMessages messages;
     messages.ExpectInfo();
-    QVERIFY(!WriteAndLaunchScript(script, {"true"}, false, false, dir_.path()));
+    QVERIFY(!RunJob({{}, script, false, false, dir_.path()}, {{"true"}, {}}));
     QCOMPARE(messages.shown, QStringList{"Cannot write the job script " + script + ": " +
                                          QString::fromLocal8Bit(std::strerror(ENOENT))});
     QVERIFY(messages.unexpected.isEmpty());
+}
+
+void TestRunJobScript::refusedBeforeAnythingIsWritten_data()
+{
+    QTest::addColumn<QString>("refusal");
+    QTest::addColumn<QString>("workingFolder");
+    QTest::addColumn<QString>("message");
+    const QString missing = dir_.filePath(QStringLiteral("no such folder"));
+    QTest::newRow("a builder's refusal") << "Frame rate not selected." << dir_.path()
+                                         << "Frame rate not selected.";
+    QTest::newRow("output folder missing") << QString() << missing
+                                           << "The output folder " + missing + " does not exist.";
+}
+
+void TestRunJobScript::refusedBeforeAnythingIsWritten()
+{
+    QFETCH(QString, refusal);
+    QFETCH(QString, workingFolder);
+    QFETCH(QString, message);
+    FakeTerminal terminal(false);
+    ScopedEnv tmpdir("TMPDIR", QFile::encodeName(temp_));
+    TestMessages messages;
+    messages.ExpectInfo();
+    const QStringList lines = refusal.isEmpty() ? QStringList{"true"} : QStringList();
+    QVERIFY(!RunJob({"x264", {}, true, true, workingFolder}, {lines, refusal}));
+    QCOMPARE(messages.warnings, QStringList{message});
+    QVERIFY(messages.unexpected.isEmpty());
+    QVERIFY(!terminal.called());
+    QCOMPARE(Entries(temp_), QStringList());
 }
 
 QTEST_GUILESS_MAIN(TestRunJobScript)

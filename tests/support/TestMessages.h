@@ -17,7 +17,14 @@ public:
     void ExpectYesNo(bool yes) { answers_.append(yes ? Answer::Yes : Answer::No); }
     void ExpectOkCancel(bool ok) { answers_.append(ok ? Answer::Ok : Answer::Cancel); }
 
+    // Info and Warning are both OK-only boxes: ExpectInfo answers either.
     void Info(const QString& text) override { shown << text; take(Kind::Info, text); }
+    void Warning(const QString& text) override
+    {
+        shown << text;
+        warnings << text;
+        take(Kind::Info, text);
+    }
     bool AskYesNo(const QString& text) override
     {
         shown << text;
@@ -31,6 +38,8 @@ public:
 
     // Every text shown, in order.
     QStringList shown;
+    // The texts shown as warnings (missing or wrong fields).
+    QStringList warnings;
     // Boxes that came without a queued answer of their kind.
     QStringList unexpected;
     bool allAnswered() const { return answers_.isEmpty(); }

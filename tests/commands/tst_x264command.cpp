@@ -16,8 +16,7 @@ X264Options Defaults()
     o.inputPath = QStringLiteral("/src/in.mkv");
     o.outputPath = QStringLiteral("/dst/out.264");
     o.params = kDefaultParams264;
-    o.tuneIndex = 1;
-    o.tune = QStringLiteral("film");
+    o.tuneIndex = 1; // film
     o.bitrate = QStringLiteral("20000");
     o.maxBitrate = QStringLiteral("40000");
     o.bufsize = QStringLiteral("30000");
@@ -25,9 +24,8 @@ X264Options Defaults()
     o.keyFrames = QStringLiteral("24");
     o.frameRateIndex = 5;
     o.aspectIndex = 0;
-    o.speed = QStringLiteral("medium");
-    o.demuxerIndex = 0;
-    o.demuxer = QStringLiteral("auto");
+    o.speedIndex = 5; // medium
+    o.demuxerIndex = 0; // auto
     o.twoPass = true;
     return o;
 }
@@ -46,13 +44,13 @@ const Variant kVariants[] = {
      kHead + " --tune film --bitrate 20000 --vbv-maxrate 40000 --vbv-bufsize 30000 --keyint 60"
              " --sar 1:1 --preset medium --pass 1 -o" + kTail},
     {"tune '-' and demuxer auto add nothing",
-     [](X264Options& o) { o.tuneIndex = 0; o.tune = "-"; },
+     [](X264Options& o) { o.tuneIndex = 0; },
      kHead + " --bitrate 20000 --vbv-maxrate 40000 --vbv-bufsize 30000 --keyint 60"
              " --sar 1:1 --preset medium --pass 1 -o" + kTail},
     {"cbr, demuxer, set fps, 4:3, slow",
      [](X264Options& o) {
-         o.cbr = true; o.demuxerIndex = 4; o.demuxer = "lavf"; o.setFps = true;
-         o.aspectIndex = 1; o.speed = "slow"; o.frameRateIndex = 0;
+         o.cbr = true; o.demuxerIndex = 4; o.setFps = true;
+         o.aspectIndex = 1; o.speedIndex = 6; o.frameRateIndex = 0;
      },
      kHead + " --tune film --bitrate 20000 --vbv-maxrate 40000 --vbv-bufsize 30000 --nal-hrd cbr"
              " --keyint 24 --sar 4:3 --preset slow --demuxer lavf --fps 24000/1001 --pass 1 -o" + kTail},
@@ -80,7 +78,7 @@ const Variant kVariants[] = {
      [](X264Options& o) { o.bitrate = "0123"; o.maxBitrate = "999999"; o.bufsize = "7"; },
      kHead + " --tune film --bitrate 0123 --vbv-maxrate 999999 --vbv-bufsize 7 --keyint 60"
              " --sar 1:1 --preset medium --pass 1 -o" + kTail},
-#ifndef Q_OS_WIN
+#ifndef _WIN32
     {"paths with spaces and shell characters are quoted, output first",
      [](X264Options& o) {
          o.x264Path = "/opt/my tools/x264";
@@ -111,8 +109,7 @@ private slots:
         const Variant& v = kVariants[variant];
         X264Options o = Defaults();
         v.change(o);
-        QString error;
-        const QStringList two = X264CommandLines(o, &error);
+        const QStringList two = X264CommandLines(o).lines;
         QCOMPARE(two.size(), 2);
         QCOMPARE(two[0], v.firstLine);
         QString second = v.firstLine;
@@ -122,31 +119,43 @@ private slots:
         o.twoPass = false;
         QString single = v.firstLine;
         single.replace(QStringLiteral(" --pass 1 -o "), QStringLiteral(" -o "));
-        QCOMPARE(X264CommandLines(o, &error), QStringList{single});
+        QCOMPARE(X264CommandLines(o).lines, QStringList{single});
     }
 
     void indexOutsideTableRefuses_data()
     {
         QTest::addColumn<int>("frameRate");
         QTest::addColumn<int>("aspect");
+        QTest::addColumn<int>("tune");
+        QTest::addColumn<int>("speed");
+        QTest::addColumn<int>("demuxer");
         QTest::addColumn<QString>("message");
-        QTest::newRow("no frame rate") << -1 << 0 << "Frame rate not selected.";
-        QTest::newRow("frame rate past the table") << 7 << 0 << "Frame rate not selected.";
-        QTest::newRow("no aspect") << 0 << -1 << "Aspect ratio not selected.";
-        QTest::newRow("aspect past the table") << 0 << 2 << "Aspect ratio not selected.";
+        QTest::newRow("no frame rate") << -1 << 0 << 1 << 5 << 0 << "Frame rate not selected.";
+        QTest::newRow("frame rate past the table") << 7 << 0 << 1 << 5 << 0 << "Frame rate not selected.";
+        QTest::newRow("no aspect") << 0 << -1 << 1 << 5 << 0 << "Aspect ratio not selected.";
+        QTest::newRow("aspect past the table") << 0 << 2 << 1 << 5 << 0 << "Aspect ratio not selected.";
+        QTest::newRow("tune past the table") << 0 << 0 << 9 << 5 << 0 << "Tune not selected.";
+        QTest::newRow("no speed") << 0 << 0 << 1 << -1 << 0 << "Speed/Quality not selected.";
+        QTest::newRow("demuxer past the table") << 0 << 0 << 1 << 5 << 5 << "Demuxer not selected.";
     }
 
     void indexOutsideTableRefuses()
     {
         QFETCH(int, frameRate);
         QFETCH(int, aspect);
+        QFETCH(int, tune);
+        QFETCH(int, speed);
+        QFETCH(int, demuxer);
         QFETCH(QString, message);
         X264Options o = Defaults();
         o.frameRateIndex = frameRate;
         o.aspectIndex = aspect;
-        QString error;
-        QVERIFY(X264CommandLines(o, &error).isEmpty());
-        QCOMPARE(error, message);
+        o.tuneIndex = tune;
+        o.speedIndex = speed;
+        o.demuxerIndex = demuxer;
+        const CommandLines result = X264CommandLines(o);
+        QVERIFY(result.lines.isEmpty());
+        QCOMPARE(result.refusal, message);
     }
 };
 

@@ -1,7 +1,6 @@
-#include "Messages.h"
-
 #include "MessageBox.h"
 
+#include <QAbstractButton>
 #include <QPointer>
 #include <QWidget>
 
@@ -9,11 +8,11 @@ namespace {
 
 // Guarded: a box asked for after its window is gone gets no parent.
 QPointer<QWidget> g_parent;
-IMessages* g_installed = nullptr;
 
 class BoxMessages : public IMessages {
 public:
     void Info(const QString& text) override { MakeMessageBox(MessageKind::Info, text)->exec(); }
+    void Warning(const QString& text) override { MakeMessageBox(MessageKind::Warning, text)->exec(); }
     bool AskYesNo(const QString& text) override
     {
         return MakeMessageBox(MessageKind::YesNo, text)->exec() == QMessageBox::Yes;
@@ -24,6 +23,22 @@ public:
     }
 };
 
+struct MakeUp {
+    QMessageBox::Icon icon;
+    QMessageBox::StandardButtons buttons;
+};
+
+MakeUp MakeUpOf(MessageKind kind)
+{
+    switch (kind) {
+    case MessageKind::Info: return {QMessageBox::Information, QMessageBox::Ok};
+    case MessageKind::Warning: return {QMessageBox::Warning, QMessageBox::Ok};
+    case MessageKind::YesNo: return {QMessageBox::Question, QMessageBox::Yes | QMessageBox::No};
+    case MessageKind::OkCancel: return {QMessageBox::Question, QMessageBox::Ok | QMessageBox::Cancel};
+    }
+    return {QMessageBox::NoIcon, QMessageBox::Ok};
+}
+
 } // namespace
 
 std::unique_ptr<QMessageBox> MakeMessageBox(MessageKind kind, const QString& text)
@@ -32,32 +47,19 @@ std::unique_ptr<QMessageBox> MakeMessageBox(MessageKind kind, const QString& tex
     box->setWindowTitle(QStringLiteral("Corvane"));
     box->setText(text);
     box->setWindowModality(Qt::ApplicationModal);
-    switch (kind) {
-    case MessageKind::Info:
-        box->setIcon(QMessageBox::Information);
-        box->setStandardButtons(QMessageBox::Ok);
-        break;
-    case MessageKind::YesNo:
-        box->setIcon(QMessageBox::Question);
-        box->setStandardButtons(QMessageBox::Yes | QMessageBox::No);
-        break;
-    case MessageKind::OkCancel:
-        box->setIcon(QMessageBox::Question);
-        box->setStandardButtons(QMessageBox::Ok | QMessageBox::Cancel);
-        break;
-    }
+    const MakeUp makeUp = MakeUpOf(kind);
+    box->setIcon(makeUp.icon);
+    box->setStandardButtons(makeUp.buttons);
+    // Some styles put a stock icon on each button, right against its short caption.
+    for (QAbstractButton* button : box->buttons())
+        button->setIcon(QIcon());
     return box;
 }
 
-IMessages& Messages()
+IMessages& MessageBoxes()
 {
     static BoxMessages boxes;
-    return g_installed != nullptr ? *g_installed : boxes;
-}
-
-void SetMessages(IMessages* messages)
-{
-    g_installed = messages;
+    return boxes;
 }
 
 void SetMessageParent(QWidget* parent)

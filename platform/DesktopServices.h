@@ -1,0 +1,25 @@
+#pragma once
+// Desktop services that differ per system and need Qt: each build compiles one of
+// DesktopServicesWin.cpp and DesktopServicesPosix.cpp.
+#include <QString>
+
+#include <functional>
+
+class QWidget;
+
+namespace desktop {
+
+// The browse filter for programs: "*.exe" on Windows; on POSIX any file, since
+// programs carry no extension there.
+QString ExecutableFilter();
+
+// Opens the help file at its encoders topic. Windows: hh.exe from the Windows
+// directory, the file found through the working folder; elsewhere the desktop's viewer.
+// Its failure is not reported.
+void OpenHelpFile(const QString& helpPath);
+
+// Calls onHelp when the window's title-bar "?" is pressed (Windows' SC_CONTEXTHELP);
+// nothing elsewhere. The hook lives as long as the window.
+void InstallContextHelpHook(QWidget* window, std::function<void()> onHelp);
+
+} // namespace desktop
