@@ -116,7 +116,8 @@ void TfrmMain::FormCreate()
     connect(btnEditParamsDV, &QPushButton::clicked, this, &TfrmMain::btnEditParamsDVClick);
     Connect264();
     Connect265();
-    connect(btnAutoDetectDV, &QPushButton::clicked, this, &TfrmMain::btnAutoDetectDVClick);
+    ConnectDV();
+    ConnectAudio();
     // The Close button's visibility depends on the active page alone, so it is
     // brought up to date when that changes rather than on every idle pass.
     connect(pcPages, &QTabWidget::currentChanged, this, &TfrmMain::actIdleUpdate);

@@ -189,6 +189,8 @@ private:
     // Both fields of a page share one handler body.
     static void ShowSizeEstimate(const TMaskEdit* duration, const TSpinEdit* bitrate, QLabel* size);
     void Connect265();
+    void ConnectDV();
+    void ConnectAudio();
 
     QStringList startupArgs_;
     bool argsGiven_ = false;

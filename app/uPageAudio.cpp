@@ -90,3 +90,7 @@ QWidget* TfrmMain::CreatePageAudio()
     v->addStretch(1);
     return page;
 }
+
+void TfrmMain::ConnectAudio()
+{
+}

@@ -89,6 +89,11 @@ QWidget* TfrmMain::CreatePageDV()
     return page;
 }
 
+void TfrmMain::ConnectDV()
+{
+    connect(btnAutoDetectDV, &QPushButton::clicked, this, &TfrmMain::btnAutoDetectDVClick);
+}
+
 void TfrmMain::btnAutoDetectDVClick()
 {
     AutoDetectInput(edInputDV);
