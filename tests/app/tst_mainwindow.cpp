@@ -2,6 +2,7 @@
 #include "uMain.h"
 
 #include "HelpFile.h"
+#include "X264Command.h"
 
 #include "TFilenameEdit.h"
 
@@ -36,11 +37,58 @@ void SetText(TfrmMain& w, const char* name, const QString& text)
     w.findChild<QLineEdit*>(QString::fromLatin1(name))->setText(text);
 }
 
+// Every list on the window with the items its command builder owns.
+QList<QPair<QString, QStringList>> BuilderLists()
+{
+    return {
+        {"cmbDemuxer", X264DemuxerItems()},
+        {"cmbSpeed264", X264SpeedItems()},
+        {"cmbTune264", X264TuneItems()},
+        {"cmbFrameRate264", X264FrameRateItems()},
+        {"cmbAspectRation", X264AspectItems()},
+    };
+}
+
 } // namespace
 
 class TestMainWindow : public QObject {
     Q_OBJECT
 private slots:
+    void listsShowTheirBuildersItems_data()
+    {
+        QTest::addColumn<QString>("list");
+        QTest::addColumn<QStringList>("items");
+        for (const auto& [list, items] : BuilderLists())
+            QTest::newRow(qPrintable(list)) << list << items;
+    }
+
+    void listsShowTheirBuildersItems()
+    {
+        QFETCH(QString, list);
+        QFETCH(QStringList, items);
+        TfrmMain w;
+        auto* combo = w.findChild<QComboBox*>(list);
+        QVERIFY(combo);
+        QStringList shown;
+        for (int i = 0; i < combo->count(); ++i)
+            shown << combo->itemText(i);
+        QCOMPARE(shown, items);
+    }
+
+    void everyListComesFromABuilder()
+    {
+        TfrmMain w;
+        QStringList onWindow;
+        for (QComboBox* combo : w.findChildren<QComboBox*>())
+            onWindow << combo->objectName();
+        QStringList inTable;
+        for (const auto& row : BuilderLists())
+            inTable << row.first;
+        onWindow.sort();
+        inTable.sort();
+        QCOMPARE(onWindow, inTable);
+    }
+
     void everyControlIsFoundByName_data()
     {
         QTest::addColumn<QString>("name");
@@ -309,67 +357,6 @@ private slots:
         QFETCH(QString, executable);
         QFETCH(QString, help);
         QCOMPARE(HelpFilePath(executable), QDir::toNativeSeparators(help));
-    }
-
-    // ---- x264 page rules ----
-
-    void fakeInterlacedFollowsTheFrameRate()
-    {
-        TfrmMain w;
-        const bool enabled[] = {false, false, true, true, false, false, false};
-        QVERIFY(!w.chbFakeInterlaced->isEnabled()); // 59.94 at start
-        for (int i = 0; i < 7; ++i) {
-            w.chbFakeInterlaced->setChecked(i % 2);
-            w.cmbFrameRate264->setCurrentIndex(i);
-            QCOMPARE(w.chbFakeInterlaced->isEnabled(), enabled[i]);
-            QCOMPARE(w.chbFakeInterlaced->isChecked(), bool(i % 2));
-        }
-    }
-
-    void keyFramesFieldShowsWhenAutoIsOff()
-    {
-        TfrmMain w;
-        QVERIFY(w.edKeyFrames->isHidden());
-        w.chbKeyFramesAuto->click();
-        QVERIFY(!w.edKeyFrames->isHidden());
-        w.chbKeyFramesAuto->click();
-        QVERIFY(w.edKeyFrames->isHidden());
-    }
-
-    void maxBitrateLimitsTheOtherFields()
-    {
-        TfrmMain w;
-        QCOMPARE(w.edBitrate264->maximum(), 40000);
-        QCOMPARE(w.edBufsize264->maximum(), 30000);
-        w.edMaxBitrate264->setValue(8000);
-        QCOMPARE(w.edBitrate264->maximum(), 8000);
-        QCOMPARE(w.edBufsize264->maximum(), 8000);
-        QCOMPARE(w.edBitrate264->value(), 20000); // clamped only when set, stepped or left
-        w.edBitrate264->stepUp();
-        QCOMPARE(w.edBitrate264->value(), 8000);
-        w.edMaxBitrate264->setValue(40000);
-        QCOMPARE(w.edBitrate264->maximum(), 40000);
-        QCOMPARE(w.edBufsize264->maximum(), 30000);
-        w.edMaxBitrate264->setText(QStringLiteral("35000"));
-        QCOMPARE(w.edBitrate264->maximum(), 35000);
-        QCOMPARE(w.edBufsize264->maximum(), 30000);
-    }
-
-    void cbrCopiesTheBitrate()
-    {
-        TfrmMain w;
-        w.edBitrate264->setValue(35000);
-        w.chbCBR->click();
-        QCOMPARE(w.edMaxBitrate264->value(), 35000);
-        QCOMPARE(w.edBitrate264->maximum(), 35000);
-        QCOMPARE(w.edBufsize264->value(), 30000);
-        w.edBitrate264->setValue(12000);
-        w.chbCBR->click(); // unchecking changes nothing
-        QCOMPARE(w.edMaxBitrate264->value(), 35000);
-        QCOMPARE(w.edBufsize264->value(), 30000);
-        w.chbCBR->click();
-        QCOMPARE(w.edMaxBitrate264->value(), 12000);
-        QCOMPARE(w.edBufsize264->value(), 12000);
     }
 };
 

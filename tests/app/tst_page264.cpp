@@ -1,8 +1,9 @@
-// The x264 encode through the window: checks, overwrite question, the script
-// handed to the terminal.
+// The x264 page through the window: its field rules, the encode's checks, the
+// overwrite question and the script handed to the terminal.
 #include "uMain.h"
 
 #include "TFilenameEdit.h"
+#include "TSpinEdit.h"
 
 #include "DefaultParams.h"
 #include "FakeTerminal.h"
@@ -29,7 +30,7 @@ QStringList Entries(const QString& dir)
 
 } // namespace
 
-class TestX264Encode : public QObject {
+class TestPage264 : public QObject {
     Q_OBJECT
 
     QTemporaryDir work_;
@@ -56,14 +57,19 @@ private slots:
         QTest::addColumn<QString>("input");
         QTest::addColumn<QString>("output");
         QTest::addColumn<QString>("message");
+        QTest::addColumn<QString>("focus"); // the field that failed, empty: none
         const QString ok = work_.filePath(QStringLiteral("out.264"));
-        QTest::newRow("no x264") << "" << "" << "" << "x264 encoder not specified.";
-        QTest::newRow("blank x264") << "   " << input_ << ok << "x264 encoder not specified.";
-        QTest::newRow("missing x264") << "/no/x264" << input_ << ok << "x264 encoder not specified.";
-        QTest::newRow("x264 is a folder") << work_.path() << input_ << ok << "x264 encoder not specified.";
-        QTest::newRow("no input") << x264_ << "" << ok << "Input file not specified.";
-        QTest::newRow("missing input") << x264_ << "/no/in.mkv" << ok << "Input file not specified.";
-        QTest::newRow("no output") << x264_ << input_ << " " << "Output file not specified.";
+        const QString noFolder = work_.filePath(QStringLiteral("no such folder"));
+        QTest::newRow("no x264") << "" << "" << "" << "x264 encoder not specified." << "edX264";
+        QTest::newRow("blank x264") << "   " << input_ << ok << "x264 encoder not specified." << "edX264";
+        QTest::newRow("missing x264") << "/no/x264" << input_ << ok << "x264 encoder not specified." << "edX264";
+        QTest::newRow("x264 is a folder") << work_.path() << input_ << ok << "x264 encoder not specified." << "edX264";
+        QTest::newRow("no input") << x264_ << "" << ok << "Input file not specified." << "edInput264";
+        QTest::newRow("missing input") << x264_ << "/no/in.mkv" << ok << "Input file not specified." << "edInput264";
+        QTest::newRow("no output") << x264_ << input_ << " " << "Output file not specified." << "edOutput264";
+        QTest::newRow("output folder missing")
+            << x264_ << input_ << noFolder + "/out.264"
+            << "The output folder " + noFolder + " does not exist." << "";
     }
 
     void checksStopAtTheFirstFailure()
@@ -72,6 +78,7 @@ private slots:
         QFETCH(QString, input);
         QFETCH(QString, output);
         QFETCH(QString, message);
+        QFETCH(QString, focus);
         FakeTerminal terminal(false);
         TestMessages boxes;
         boxes.ExpectInfo();
@@ -79,9 +86,12 @@ private slots:
         w.edX264->setText(x264);
         w.edInput264->setText(input);
         w.edOutput264->setText(output);
+        w.btnEncode264->setFocus();
         QTest::mouseClick(w.btnEncode264, Qt::LeftButton);
         QCOMPARE(boxes.shown, QStringList{message});
+        QCOMPARE(boxes.warnings, QStringList{message});
         QVERIFY(boxes.unexpected.isEmpty());
+        QCOMPARE(w.focusWidget()->objectName(), focus.isEmpty() ? QStringLiteral("btnEncode264") : focus);
         QVERIFY(Entries(tmp_).isEmpty());
         QVERIFY(!terminal.called());
     }
@@ -178,7 +188,66 @@ private slots:
         QCOMPARE(lines[2], "rm -f -- " + terminal.scriptPath());
         QFile::remove(terminal.scriptPath());
     }
+
+    void fakeInterlacedFollowsTheFrameRate()
+    {
+        TfrmMain w;
+        const bool enabled[] = {false, false, true, true, false, false, false};
+        QVERIFY(!w.chbFakeInterlaced->isEnabled()); // 59.94 at start
+        for (int i = 0; i < 7; ++i) {
+            w.chbFakeInterlaced->setChecked(i % 2);
+            w.cmbFrameRate264->setCurrentIndex(i);
+            QCOMPARE(w.chbFakeInterlaced->isEnabled(), enabled[i]);
+            QCOMPARE(w.chbFakeInterlaced->isChecked(), bool(i % 2));
+        }
+    }
+
+    void keyFramesFieldShowsWhenAutoIsOff()
+    {
+        TfrmMain w;
+        QVERIFY(w.edKeyFrames->isHidden());
+        w.chbKeyFramesAuto->click();
+        QVERIFY(!w.edKeyFrames->isHidden());
+        w.chbKeyFramesAuto->click();
+        QVERIFY(w.edKeyFrames->isHidden());
+    }
+
+    void maxBitrateLimitsTheOtherFields()
+    {
+        TfrmMain w;
+        QCOMPARE(w.edBitrate264->maximum(), 40000);
+        QCOMPARE(w.edBufsize264->maximum(), 30000);
+        w.edMaxBitrate264->setValue(8000);
+        QCOMPARE(w.edBitrate264->maximum(), 8000);
+        QCOMPARE(w.edBufsize264->maximum(), 8000);
+        QCOMPARE(w.edBitrate264->value(), 20000); // clamped only when set, stepped or left
+        w.edBitrate264->stepUp();
+        QCOMPARE(w.edBitrate264->value(), 8000);
+        w.edMaxBitrate264->setValue(40000);
+        QCOMPARE(w.edBitrate264->maximum(), 40000);
+        QCOMPARE(w.edBufsize264->maximum(), 30000);
+        w.edMaxBitrate264->setText(QStringLiteral("35000"));
+        QCOMPARE(w.edBitrate264->maximum(), 35000);
+        QCOMPARE(w.edBufsize264->maximum(), 30000);
+    }
+
+    void cbrCopiesTheBitrate()
+    {
+        TfrmMain w;
+        w.edBitrate264->setValue(35000);
+        w.chbCBR->click();
+        QCOMPARE(w.edMaxBitrate264->value(), 35000);
+        QCOMPARE(w.edBitrate264->maximum(), 35000);
+        QCOMPARE(w.edBufsize264->value(), 30000);
+        w.edBitrate264->setValue(12000);
+        w.chbCBR->click(); // unchecking changes nothing
+        QCOMPARE(w.edMaxBitrate264->value(), 35000);
+        QCOMPARE(w.edBufsize264->value(), 30000);
+        w.chbCBR->click();
+        QCOMPARE(w.edMaxBitrate264->value(), 12000);
+        QCOMPARE(w.edBufsize264->value(), 12000);
+    }
 };
 
-QTEST_MAIN(TestX264Encode)
-#include "tst_x264encode.moc"
+QTEST_MAIN(TestPage264)
+#include "tst_page264.moc"
