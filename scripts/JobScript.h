@@ -47,6 +47,11 @@ QString MakeScriptFileName(const QString& prefix, QString* error = nullptr);
 // ".cmd" or ".sh": the extension of this build's job scripts, for fixed names.
 QString ScriptExtension();
 
+// The two script dialects, so a builder can be asked for either one anywhere.
+enum class ScriptDialect { Cmd, Sh };
+// The dialect of the job scripts this build writes.
+ScriptDialect BuildDialect();
+
 // ---- the one encode entry ----
 
 // What a page's encode hands over besides its command lines.

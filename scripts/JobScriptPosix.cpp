@@ -61,6 +61,8 @@ QString QuotePath(const QString& path) { return QuotePathForSh(path); }
 
 QString ScriptExtension() { return QStringLiteral(".sh"); }
 
+ScriptDialect BuildDialect() { return ScriptDialect::Sh; }
+
 QString MakeScriptFileName(const QString& prefix, QString* error)
 {
     // Created here and kept: the name is never free for someone else in a shared /tmp.

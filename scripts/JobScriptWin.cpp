@@ -31,6 +31,8 @@ QString QuotePath(const QString& path) { return QuotePathForCmd(path); }
 
 QString ScriptExtension() { return QStringLiteral(".cmd"); }
 
+ScriptDialect BuildDialect() { return ScriptDialect::Cmd; }
+
 QString MakeScriptFileName(const QString& prefix, QString* error)
 {
     QString reason;

@@ -1,5 +1,7 @@
 #include "StrToolz.h"
 
+#include "JobScript.h"
+
 #include <algorithm>
 
 namespace {
@@ -68,4 +70,9 @@ QString QuotePathForSh(const QString& path)
     if (std::all_of(text.cbegin(), text.cend(), IsShSafe))
         return text;
     return '\'' + text.replace('\'', QStringLiteral("'\\''")) + '\'';
+}
+
+QString QuotePathFor(ScriptDialect dialect, const QString& path)
+{
+    return dialect == ScriptDialect::Cmd ? QuotePathForCmd(path) : QuotePathForSh(path);
 }

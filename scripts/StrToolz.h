@@ -3,6 +3,8 @@
 
 #include <QString>
 
+enum class ScriptDialect; // JobScript.h
+
 // Trims; wraps in double quotes when the result holds a space and does not both
 // start and end with a double quote. Empty stays empty.
 QString QuoteIfSpaced(const QString& text);
@@ -23,3 +25,5 @@ QString QuotePathForCmd(const QString& path);
 QString QuotePathForSh(const QString& path);
 // The dialect of the job scripts this build writes.
 QString QuotePath(const QString& path);
+// The given dialect's quoting, for builders asked for either dialect.
+QString QuotePathFor(ScriptDialect dialect, const QString& path);
