@@ -25,9 +25,16 @@ std::string WindowsDirectory();
 
 // The system ANSI code page; 65001 (UTF-8) on POSIX.
 unsigned AnsiCodePage();
-// The text in the code page; characters it cannot represent become its default
-// character ("?"). An unknown code page keeps ASCII only.
-std::string ToCodePage(const std::string& utf8, unsigned codePage);
+// A text in a code page, or the character that stops it.
+struct CodePageText {
+    std::string bytes;   // the whole text, when the code page carries every character
+    std::string refused; // else the first character it cannot carry (UTF-8), and no bytes
+};
+// The text in the code page. A character without an exact equivalent there (one
+// that would not convert back to itself) refuses the text: its default character
+// "?" or a best-fit look-alike would change what the command interpreter reads.
+// 65001 carries everything; an unknown code page carries ASCII only.
+CodePageText ToCodePage(const std::string& utf8, unsigned codePage);
 
 // The four parts of a file version: major.minor.release.build.
 struct FileVersion {

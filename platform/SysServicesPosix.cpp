@@ -49,14 +49,46 @@ bool IsExecutableFile(const std::string& path)
     ExitWithError(reportFd, errno);
 }
 
-// Skips one UTF-8 character: its lead byte and continuation bytes.
-void SkipUtf8Char(char*& in, size_t& left)
+// The length of the UTF-8 character at i: its lead byte and continuation bytes.
+size_t Utf8CharLength(const std::string& utf8, size_t i)
 {
-    do {
-        ++in;
-        --left;
-    } while (left > 0 && (static_cast<unsigned char>(*in) & 0xC0) == 0x80);
+    size_t n = 1;
+    while (i + n < utf8.size() && (static_cast<unsigned char>(utf8[i + n]) & 0xC0) == 0x80)
+        ++n;
+    return n;
 }
+
+// One iconv direction, closed with it.
+class Converter {
+public:
+    Converter(const std::string& to, const std::string& from) : cd_(iconv_open(to.c_str(), from.c_str())) {}
+    ~Converter()
+    {
+        if (ok())
+            iconv_close(cd_);
+    }
+    Converter(const Converter&) = delete;
+    Converter& operator=(const Converter&) = delete;
+    bool ok() const { return cd_ != reinterpret_cast<iconv_t>(-1); }
+
+    // The whole text converted; false when iconv fails on any of it.
+    bool Convert(const std::string& text, std::string* out)
+    {
+        iconv(cd_, nullptr, nullptr, nullptr, nullptr);
+        char* in = const_cast<char*>(text.data());
+        size_t inLeft = text.size();
+        char buffer[16];
+        char* o = buffer;
+        size_t outLeft = sizeof buffer;
+        const bool done = iconv(cd_, &in, &inLeft, &o, &outLeft) != static_cast<size_t>(-1) &&
+                          iconv(cd_, nullptr, nullptr, &o, &outLeft) != static_cast<size_t>(-1);
+        out->assign(buffer, static_cast<size_t>(o - buffer));
+        return done && inLeft == 0;
+    }
+
+private:
+    iconv_t cd_;
+};
 
 } // namespace
 
@@ -142,29 +174,27 @@ std::string WindowsDirectory() { return {}; }
 
 unsigned AnsiCodePage() { return 65001; }
 
-std::string ToCodePage(const std::string& utf8, unsigned codePage)
+CodePageText ToCodePage(const std::string& utf8, unsigned codePage)
 {
     if (codePage == 65001)
-        return utf8;
-    iconv_t cd = iconv_open(("CP" + std::to_string(codePage)).c_str(), "UTF-8");
-    if (cd == reinterpret_cast<iconv_t>(-1))
-        cd = iconv_open("ASCII", "UTF-8");
-    std::string out;
-    char* in = const_cast<char*>(utf8.data());
-    size_t inLeft = utf8.size();
-    char buffer[256];
-    while (inLeft > 0) {
-        char* o = buffer;
-        size_t outLeft = sizeof buffer;
-        const size_t done = iconv(cd, &in, &inLeft, &o, &outLeft);
-        out.append(buffer, static_cast<size_t>(o - buffer));
-        if (done == static_cast<size_t>(-1) && errno != E2BIG) {
-            out += '?';
-            SkipUtf8Char(in, inLeft);
-        }
+        return {utf8, {}};
+    std::string name = "CP" + std::to_string(codePage);
+    if (!Converter(name, "UTF-8").ok())
+        name = "ASCII";
+    Converter to(name, "UTF-8"), back("UTF-8", name);
+    // One character at a time, each one checked to come back unchanged as Windows
+    // checks without best fit: iconv itself maps some look-alikes (CP932 turns the
+    // yen sign into a backslash).
+    CodePageText text;
+    for (size_t i = 0; i < utf8.size();) {
+        const std::string one = utf8.substr(i, Utf8CharLength(utf8, i));
+        std::string bytes, again;
+        if (!to.Convert(one, &bytes) || !back.Convert(bytes, &again) || again != one)
+            return {{}, one};
+        text.bytes += bytes;
+        i += one.size();
     }
-    iconv_close(cd);
-    return out;
+    return text;
 }
 
 std::optional<FileVersion> ReadFileVersion(const std::string&) { return std::nullopt; }

@@ -39,6 +39,28 @@ std::string Encode(const std::wstring& wide, unsigned codePage, DWORD flags)
     return bytes;
 }
 
+// The length of the character at i: a surrogate pair stays whole.
+size_t CharLength(const std::wstring& wide, size_t i)
+{
+    return IS_HIGH_SURROGATE(wide[i]) && i + 1 < wide.size() && IS_LOW_SURROGATE(wide[i + 1]) ? 2 : 1;
+}
+
+// The text in the code page without best fit, since a look-alike (a full-width
+// quote becoming '"') could change what the command interpreter reads; false when
+// the system had to use the default character.
+bool EncodeExactly(const std::wstring& wide, unsigned codePage, std::string* bytes)
+{
+    const int size = static_cast<int>(wide.size());
+    const int n = WideCharToMultiByte(codePage, WC_NO_BEST_FIT_CHARS, wide.data(), size, nullptr, 0, nullptr, nullptr);
+    if (n <= 0)
+        return false;
+    bytes->assign(static_cast<size_t>(n), '\0');
+    BOOL usedDefault = FALSE;
+    return WideCharToMultiByte(codePage, WC_NO_BEST_FIT_CHARS, wide.data(), size, &(*bytes)[0], n, nullptr,
+                               &usedDefault) == n &&
+           !usedDefault;
+}
+
 std::string ErrorText(DWORD code)
 {
     wchar_t buffer[512];
@@ -134,15 +156,24 @@ std::string WindowsDirectory()
 
 unsigned AnsiCodePage() { return GetACP(); }
 
-std::string ToCodePage(const std::string& utf8, unsigned codePage)
+CodePageText ToCodePage(const std::string& utf8, unsigned codePage)
 {
-    if (codePage == CP_UTF8 || utf8.empty())
-        return utf8;
-    // No best fit: a look-alike (a full-width quote becoming '"') could change
-    // what the command interpreter reads.
+    if (codePage == CP_UTF8)
+        return {utf8, {}};
+    if (WideCharToMultiByte(codePage, WC_NO_BEST_FIT_CHARS, L"a", 1, nullptr, 0, nullptr, nullptr) == 0)
+        codePage = 20127; // not known, or not without best fit: ASCII
+    // One character at a time, so the first one the code page cannot carry is known.
     const std::wstring wide = Widen(utf8);
-    std::string bytes = Encode(wide, codePage, WC_NO_BEST_FIT_CHARS);
-    return bytes.empty() ? Encode(wide, 20127, WC_NO_BEST_FIT_CHARS) : bytes;
+    CodePageText text;
+    for (size_t i = 0; i < wide.size();) {
+        const std::wstring one = wide.substr(i, CharLength(wide, i));
+        std::string bytes;
+        if (!EncodeExactly(one, codePage, &bytes))
+            return {{}, Narrow(one)};
+        text.bytes += bytes;
+        i += one.size();
+    }
+    return text;
 }
 
 std::optional<FileVersion> ReadFileVersion(const std::string& file)

@@ -2,6 +2,7 @@
 // program's own version resource linked in; run under Windows itself or wine.
 // Arguments: the version the resource must carry ("1.0.0.1") and a folder for
 // temporary names.
+#include "CodePageCases.h"
 #include "SysServices.h"
 #include "WinDetail.h"
 
@@ -72,9 +73,10 @@ void CheckText()
 // These call into the system's code-page tables.
 void CheckCodePage()
 {
-    const std::string utf8 = "\xC5\x81\xC3\xB3" "d\xC5\xBA \xE2\x82\xAC";
-    Check(sys::ToCodePage(utf8, 1252) == "?\xF3" "d? \x80", "1252 with a default character");
-    Check(sys::ToCodePage(utf8, 65001) == utf8, "65001 unchanged");
+    for (const CodePageCase& c : kCodePageCases) {
+        const sys::CodePageText text = sys::ToCodePage(c.text, c.codePage);
+        Check(text.bytes == c.bytes && text.refused == c.refused, (std::string("ToCodePage: ") + c.name).c_str());
+    }
 }
 
 void CheckEnvironment()
