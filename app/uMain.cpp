@@ -131,6 +131,7 @@ void TfrmMain::FormCreate()
     setWindowTitle(QStringLiteral("Corvane ") +
                    FileVersionText(QCoreApplication::applicationFilePath(), 0));
     ApplyHintTiming(this);
+    rbAudioEncoderClick();
 }
 
 void TfrmMain::showEvent(QShowEvent* e)

@@ -166,6 +166,10 @@ public slots:
     void edTime265Change();
     void edBitrate265Change();
 
+    // Audio page
+    void rbAudioEncoderClick();
+    void btnAudioEncodeClick();
+
 protected:
     void showEvent(class QShowEvent* e) override;
     void resizeEvent(class QResizeEvent* e) override;

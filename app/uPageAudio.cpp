@@ -6,9 +6,15 @@
 #include "TMaskEdit.h"
 #include "TSpinEdit.h"
 #include "uMain.h"
+#include "AudioCommand.h"
+#include "JobScript.h"
+#include "Messages.h"
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -38,16 +44,12 @@ QWidget* TfrmMain::CreatePageAudio()
     btnAudInfo = InfoButton(p, "btnAudInfo");
     edAudOutput = FileEdit(p, "edAudOutput", Kind::Save, QStringLiteral("AC3 files (*.ac3)|*.ac3|DTS files (*.dts)|*.dts|WAV files (*.wav)|*.wav"),
                            QStringLiteral("Output file"), QStringLiteral("ac3"));
-    cmbAudFrameRate = Combo(p, "cmbAudFrameRate",
-                            {"-", "23.976", "24.000", "25.000", "29.970", "50.000", "59.940", "60.000"}, 0);
-    cmbAudBitrate = Combo(p, "cmbAudBitrate",
-                          {"-", "128", "160", "192", "224", "256", "272", "320", "384", "448", "512",
-                           "576", "640", "768", "1536"},
-                          0);
-    cmbAudSpeed = Combo(p, "cmbAudSpeed", {"-", "slowdown", "speedup", "change to 24"}, 0,
+    cmbAudFrameRate = Combo(p, "cmbAudFrameRate", AudioFrameRateItems(), 0);
+    cmbAudBitrate = Combo(p, "cmbAudBitrate", AudioBitrateItems(), 0);
+    cmbAudSpeed = Combo(p, "cmbAudSpeed", AudioSpeedItems(), 0,
                         QStringLiteral("slowdown: convert 25.000 and 24.000 content to 23.976 fps,\n"
                                        "speedup: convert 23.976 and 24.000 content to 25.000 fps"));
-    cmbAudResample = Combo(p, "cmbAudResample", {"-", "48000", "96000"}, 0);
+    cmbAudResample = Combo(p, "cmbAudResample", AudioResampleItems(), 0);
     chbAudDown6 = Check(p, "chbAudDown6", QStringLiteral("Downmix to 6 channels"), false);
     chbAudDown2 = Check(p, "chbAudDown2", QStringLiteral("Downmix to stereo"), false);
     chbAudDown16 = Check(p, "chbAudDown16", QStringLiteral("Downmix to 16 bit"), false);
@@ -91,6 +93,78 @@ QWidget* TfrmMain::CreatePageAudio()
     return page;
 }
 
+namespace {
+
+// The user has agreed to overwrite: the old output goes now, so the tool never
+// sees it. False, with the system's reason shown, when it cannot be deleted.
+bool DeleteExistingOutput(const QString& path)
+{
+    if (!QFileInfo(path).isFile())
+        return true;
+    QFile file(path);
+    if (file.remove())
+        return true;
+    Messages().Warning(QStringLiteral("Cannot delete the output file %1: %2")
+                           .arg(QDir::toNativeSeparators(path), file.errorString()));
+    return false;
+}
+
+} // namespace
+
 void TfrmMain::ConnectAudio()
 {
+    // toggled rather than clicked: a restored or programmatic choice counts too.
+    connect(rbAudEac3To, &QRadioButton::toggled, this, &TfrmMain::rbAudioEncoderClick);
+    connect(rbAudFFMpeg, &QRadioButton::toggled, this, &TfrmMain::rbAudioEncoderClick);
+    connect(btnAudioEncode, &QPushButton::clicked, this, &TfrmMain::btnAudioEncodeClick);
+}
+
+void TfrmMain::rbAudioEncoderClick()
+{
+    const bool eac3to = rbAudEac3To->isChecked();
+    edAudEac3To->setEnabled(eac3to);
+    edAudFFMpeg->setEnabled(rbAudFFMpeg->isChecked());
+    btnAudioEncode->setText(QStringLiteral("Encode with ") +
+                            (eac3to ? QStringLiteral("Eac3To") : QStringLiteral("FFMpeg")));
+    chbAudDown16->setEnabled(eac3to);
+}
+
+void TfrmMain::btnAudioEncodeClick()
+{
+    const bool eac3to = rbAudEac3To->isChecked();
+    if (eac3to && !RequireField(edAudEac3To, QStringLiteral("Eac3to encoder")))
+        return;
+    if (rbAudFFMpeg->isChecked() && !RequireField(edAudFFMpeg, QStringLiteral("FFMpeg encoder")))
+        return;
+    if (!RequireField(edAudInput, QStringLiteral("Input file")) || !CheckOutputField(edAudOutput))
+        return;
+
+    AudioOptions o;
+    o.eac3toPath = edAudEac3To->text();
+    o.ffmpegPath = edAudFFMpeg->text();
+    o.inputPath = edAudInput->text();
+    o.outputPath = edAudOutput->text();
+    o.frameRateIndex = cmbAudFrameRate->currentIndex();
+    o.bitrateIndex = cmbAudBitrate->currentIndex();
+    o.speedIndex = cmbAudSpeed->currentIndex();
+    o.resampleIndex = cmbAudResample->currentIndex();
+    o.down6 = chbAudDown6->isChecked();
+    o.downStereo = chbAudDown2->isChecked();
+    o.down16 = chbAudDown16->isChecked();
+    o.core = chbAudCore->isChecked();
+    o.additional = edAudAdditional->text();
+    const CommandLines commands = eac3to ? Eac3toCommandLines(o) : FFMpegAudioCommandLines(o);
+    // A refused line must not cost the user the old output.
+    if (!commands.refusal.isEmpty()) {
+        Messages().Warning(commands.refusal);
+        return;
+    }
+    if (!DeleteExistingOutput(edAudOutput->text()))
+        return;
+
+    EncodeJob job;
+    job.prefix = QStringLiteral("audio");
+    job.pause = chbAudPause->isChecked();
+    job.workingFolder = WorkingFolderOf(edAudOutput->text());
+    RunJob(job, commands);
 }
