@@ -13,6 +13,15 @@ namespace {
 
 bool IsExistingFile(const QString& path) { return QFileInfo(path).isFile(); }
 
+// Said instead of writing "?" (a wildcard, too) where the character was.
+QString CodePageRefusal(const QString& character, const QString& line, unsigned codePage)
+{
+    // One arg() call, so a "%1" in the line stays as it is.
+    return QStringLiteral("The job script cannot hold \"%1\" in the system code page %2. Use a path without "
+                          "it, or switch Windows to UTF-8 (code page 65001).\n\nIt is in this line:\n%3")
+        .arg(character, QString::number(codePage), line);
+}
+
 } // namespace
 
 bool RequireFile(const QString& fieldText, const QString& label)
@@ -43,12 +52,16 @@ void FinishScript(QStringList& lines, const QString& scriptPath, bool pause, boo
         lines << dialect::DeleteLine(scriptPath);
 }
 
-QByteArray CmdScriptBytes(const QStringList& lines, unsigned codePage)
+ScriptBytes CmdScriptBytes(const QStringList& lines, unsigned codePage)
 {
     QByteArray bytes = codePage == 65001 ? QByteArray("\xEF\xBB\xBF") : QByteArray();
-    for (const QString& line : lines)
-        bytes += QByteArray::fromStdString(sys::ToCodePage(line.toStdString(), codePage)) + "\r\n";
-    return bytes;
+    for (const QString& line : lines) {
+        const sys::CodePageText text = sys::ToCodePage(line.toStdString(), codePage);
+        if (!text.refused.empty())
+            return {{}, CodePageRefusal(QString::fromStdString(text.refused), line, codePage)};
+        bytes += QByteArray::fromStdString(text.bytes) + "\r\n";
+    }
+    return {bytes, {}};
 }
 
 QByteArray ShScriptBytes(const QStringList& lines)
@@ -61,7 +74,17 @@ QByteArray ShScriptBytes(const QStringList& lines)
 
 bool SaveScript(const QStringList& lines, const QString& scriptPath, QString* error)
 {
-    const QByteArray bytes = dialect::Bytes(lines);
+    return SaveScriptBytes(dialect::Bytes(lines), scriptPath, error);
+}
+
+bool SaveScriptBytes(const ScriptBytes& script, const QString& scriptPath, QString* error)
+{
+    if (!script.refusal.isEmpty()) {
+        if (error)
+            *error = script.refusal;
+        return false;
+    }
+    const QByteArray& bytes = script.bytes;
     QFile file(scriptPath);
     if (file.open(QIODevice::WriteOnly | QIODevice::Truncate) && dialect::MakeRunnable(file) &&
         file.write(bytes) == bytes.size() && file.flush())

@@ -20,15 +20,25 @@ QStringList NewScript();
 // Adds the pause line when pause is set, then the self-deletion line.
 void FinishScript(QStringList& lines, const QString& scriptPath, bool pause, bool selfDelete);
 
+// A script's bytes, or why it cannot be written.
+struct ScriptBytes {
+    QByteArray bytes;
+    QString refusal;
+};
+
 // The bytes of a cmd script: the lines in the code page, CR LF after each, a BOM
-// only for 65001. Pure, so the Windows layout is testable anywhere.
-QByteArray CmdScriptBytes(const QStringList& lines, unsigned codePage);
+// only for 65001. A character the code page cannot carry refuses the script with a
+// message naming it, its line and the code page. Pure, so the Windows layout is
+// testable anywhere.
+ScriptBytes CmdScriptBytes(const QStringList& lines, unsigned codePage);
 // The bytes of an sh script: UTF-8, LF after each line.
 QByteArray ShScriptBytes(const QStringList& lines);
 
-// Writes the script (truncating). On failure returns false with a message that
-// names the path and the system's reason.
+// Writes the script in this build's dialect (truncating). On failure returns false
+// with a message that names the path and the system's reason, or the refusal.
 bool SaveScript(const QStringList& lines, const QString& scriptPath, QString* error);
+// Writes the bytes (truncating); refused bytes write nothing, the refusal is the error.
+bool SaveScriptBytes(const ScriptBytes& script, const QString& scriptPath, QString* error);
 
 // Opens the script in a console/terminal window with the working folder; never waits.
 // False with a message when nothing could be started.

@@ -44,7 +44,7 @@ QString PauseLine() { return QStringLiteral("printf 'Press Enter to continue...'
 
 QString DeleteLine(const QString& scriptPath) { return "rm -f -- " + QuotePathForSh(scriptPath); }
 
-QByteArray Bytes(const QStringList& lines) { return ShScriptBytes(lines); }
+ScriptBytes Bytes(const QStringList& lines) { return {ShScriptBytes(lines), {}}; }
 
 bool IsRoot(const QString& folder) { return folder.isEmpty(); }
 

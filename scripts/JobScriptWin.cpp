@@ -17,7 +17,7 @@ QString PauseLine() { return QStringLiteral("pause"); }
 
 QString DeleteLine(const QString& scriptPath) { return "del " + QuotePathForCmd(scriptPath); }
 
-QByteArray Bytes(const QStringList& lines) { return CmdScriptBytes(lines, sys::AnsiCodePage()); }
+ScriptBytes Bytes(const QStringList& lines) { return CmdScriptBytes(lines, sys::AnsiCodePage()); }
 
 bool IsRoot(const QString& folder) { return folder.isEmpty() || (folder.size() == 2 && folder[1] == ':'); }
 

@@ -5,13 +5,14 @@
 #include <QStringList>
 
 class QFile;
+struct ScriptBytes; // JobScript.h
 
 namespace dialect {
 
 QString HeadLine();
 QString PauseLine();
 QString DeleteLine(const QString& scriptPath);
-QByteArray Bytes(const QStringList& lines);
+ScriptBytes Bytes(const QStringList& lines);
 // A folder text that names a root once its delimiter is added back ("" or "C:").
 bool IsRoot(const QString& folder);
 // Makes the open script file runnable by the launcher; false when it cannot.
