@@ -163,6 +163,8 @@ public slots:
     void btnAutoDetectDVClick();
 
     // x265 page
+    void btnEncode265Click();
+    void edMaxBitrate265Change();
     void edTime265Change();
     void edBitrate265Change();
 

@@ -6,7 +6,8 @@
 #include "TMaskEdit.h"
 #include "TSpinEdit.h"
 #include "uMain.h"
-#include "CommandTable.h"
+#include "JobScript.h"
+#include "X265Command.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -33,8 +34,8 @@ QWidget* TfrmMain::CreatePage265()
     edOutput265 = FileEdit(p, "edOutput265", Kind::Save, kOutput265Filter,
                            QStringLiteral("Output file"), QStringLiteral("265"));
 
-    cmbSpeed265 = Combo(p, "cmbSpeed265", SpeedPresetItems(), 5, {}, 12);
-    cmbFramerate265 = Combo(p, "cmbFramerate265", {"23.976", "24", "25", "50", "59.94", "60"}, 0);
+    cmbSpeed265 = Combo(p, "cmbSpeed265", X265SpeedItems(), 5, {}, 12);
+    cmbFramerate265 = Combo(p, "cmbFramerate265", X265FrameRateItems(), 0);
     btnAutoDetect265 = Button(p, "btnAutoDetect265", QStringLiteral("Auto-detect"),
                               QStringLiteral("Autodetects framerate and HDR"));
     edBitrate265 = Spin(p, "edBitrate265", 100, 144000, 1000, 6, 50000);
@@ -42,10 +43,8 @@ QWidget* TfrmMain::CreatePage265()
                            QStringLiteral("Check the real limit in specification!"));
     edBufsize265 = Spin(p, "edBufsize265", 100, 75000, 1000, 6, 70000,
                         QStringLiteral("Recommended: equal to bitrate + 40%, but no more than max bitrate"));
-    cmbTune265 = Combo(p, "cmbTune265",
-                       {"-", "animation", "grain", "psnr", "ssim", "fastdecode", "fast-decode",
-                        "zerolatency", "zero-latency"},
-                       0, QStringLiteral("fast-decode and zero-latency intended for old versions"), 12);
+    cmbTune265 = Combo(p, "cmbTune265", X265TuneItems(), 0,
+                       QStringLiteral("fast-decode and zero-latency intended for old versions"), 12);
     chbHDR = Check(p, "chbHDR", QStringLiteral("HDR"), false);
     chb2pass265 = Check(p, "chb2pass265", QStringLiteral("2-pass"), true);
     chbPause265 = Check(p, "chbPause265", QStringLiteral("Pause at the end"), true);
@@ -99,9 +98,49 @@ QWidget* TfrmMain::CreatePage265()
 
 void TfrmMain::Connect265()
 {
+    connect(btnEncode265, &QPushButton::clicked, this, &TfrmMain::btnEncode265Click);
+    connect(edMaxBitrate265, &TSpinEdit::changed, this, &TfrmMain::edMaxBitrate265Change);
     connect(btnAutoDetect265, &QPushButton::clicked, this, &TfrmMain::btnAutoDetect265Click);
     connect(edTime265, &TMaskEdit::changed, this, &TfrmMain::edTime265Change);
     connect(edBitrate265, &TSpinEdit::changed, this, &TfrmMain::edBitrate265Change);
+}
+
+// No cap of its own here: both bounds are the maximum bitrate itself.
+void TfrmMain::edMaxBitrate265Change()
+{
+    const int max = edMaxBitrate265->value();
+    edBitrate265->setMaximum(max);
+    edBufsize265->setMaximum(max);
+}
+
+void TfrmMain::btnEncode265Click()
+{
+    if (!RequireField(edX265, QStringLiteral("x265 encoder")) ||
+        !RequireField(edFFmpeg, QStringLiteral("FFMpeg")) ||
+        !RequireField(edInput265, QStringLiteral("Input file")) || !CheckOutputField(edOutput265))
+        return;
+
+    X265Options o;
+    o.ffmpegPath = edFFmpeg->text();
+    o.x265Path = edX265->text();
+    o.inputPath = edInput265->text();
+    o.outputPath = edOutput265->text();
+    o.params = mParams265->toPlainText();
+    o.hdrParams = mParamsHDR->toPlainText();
+    o.hdr = chbHDR->isChecked();
+    o.frameRateIndex = cmbFramerate265->currentIndex();
+    o.speedIndex = cmbSpeed265->currentIndex();
+    o.tuneIndex = cmbTune265->currentIndex();
+    o.bitrate = edBitrate265->text();
+    o.maxBitrate = edMaxBitrate265->text();
+    o.bufsize = edBufsize265->text();
+    o.twoPass = chb2pass265->isChecked();
+
+    EncodeJob job;
+    job.prefix = QStringLiteral("x265");
+    job.pause = chbPause265->isChecked();
+    job.workingFolder = WorkingFolderOf(edOutput265->text());
+    RunJob(job, X265CommandLines(o));
 }
 
 void TfrmMain::btnAutoDetect265Click()
