@@ -168,6 +168,10 @@ public slots:
     void edTime265Change();
     void edBitrate265Change();
 
+    // Dolby Vision page
+    void btnEncodeDVClick();
+    void edTempDVChange();
+
     // Audio page
     void rbAudioEncoderClick();
     void btnAudioEncodeClick();

@@ -7,9 +7,14 @@
 #include "TSpinEdit.h"
 #include "uMain.h"
 #include "TDirectoryEdit.h"
+#include "DVCommand.h"
+#include "JobScript.h"
+#include "Messages.h"
+#include "StrToolz.h"
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QDir>
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -44,7 +49,7 @@ QWidget* TfrmMain::CreatePageDV()
     edTempDV = new TDirectoryEdit(p);
     edTempDV->setObjectName(QStringLiteral("edTempDV"));
     edTempDV->setDialogTitle(QStringLiteral("Temp folder"));
-    cmbFramerateDV = Combo(p, "cmbFramerateDV", {"23.976", "24"}, 1);
+    cmbFramerateDV = Combo(p, "cmbFramerateDV", DVFrameRateItems(), 1);
     btnAutoDetectDV = Button(p, "btnAutoDetectDV", QStringLiteral("Auto-detect"),
                              QStringLiteral("Autodetects framerate"));
     edFramesFrom = Spin(p, "edFramesFrom", 0, 999999, 1, 6, 0);
@@ -92,9 +97,73 @@ QWidget* TfrmMain::CreatePageDV()
 void TfrmMain::ConnectDV()
 {
     connect(btnAutoDetectDV, &QPushButton::clicked, this, &TfrmMain::btnAutoDetectDVClick);
+    connect(btnEncodeDV, &QPushButton::clicked, this, &TfrmMain::btnEncodeDVClick);
+    connect(edTempDV, &QLineEdit::textChanged, this, &TfrmMain::edTempDVChange);
 }
 
 void TfrmMain::btnAutoDetectDVClick()
 {
     AutoDetectInput(edInputDV);
+}
+
+void TfrmMain::edTempDVChange()
+{
+    if (edTempDV->text().contains(QLatin1Char('"')))
+        edTempDV->setText(QString(edTempDV->text()).remove(QLatin1Char('"')));
+}
+
+void TfrmMain::btnEncodeDVClick()
+{
+    edPythonDV->setText(TrimBlanks(edPythonDV->text()));
+    const bool python = !edPythonDV->text().isEmpty();
+    if (python && !RequireField(edPythonDV, QStringLiteral("Python")))
+        return;
+    if (!RequireField(edScriptDV, QStringLiteral("Python script")) ||
+        !RequireField(edDEE, QStringLiteral("Dolby Encoder Engine")) ||
+        !RequireField(edDEELicense, QStringLiteral("Dolby Encoder License")) ||
+        !RequireField(edFFMpegDV, QStringLiteral("FFMpeg")) ||
+        !RequireField(edInputDV, QStringLiteral("Input file")) ||
+        !RequireField(edMetadataDV, QStringLiteral("XML data")))
+        return;
+    if (TrimBlanks(edTempDV->text()).isEmpty()) {
+        Messages().Warning(QStringLiteral("Output temp folder not specified."));
+        edTempDV->setFocus();
+        return;
+    }
+    edTempDV->setText(ExcludeTrailingDelimiter(edTempDV->text()));
+    const QString folder = edTempDV->text();
+    // Not reported here: a folder that cannot be made fails the script's save, which says so.
+    QDir().mkpath(folder);
+    if (!CheckOutputField(edOutputBL, QStringLiteral("Output base layer file not specified."),
+                          QStringLiteral("Output base layer file already exists. Overwrite?")) ||
+        !CheckOutputField(edOutputEL, QStringLiteral("Output extended layer file not specified."),
+                          QStringLiteral("Output extended layer file already exists. Overwrite?")))
+        return;
+
+    DVOptions o;
+    o.pythonPath = edPythonDV->text();
+    o.scriptPath = edScriptDV->text();
+    o.deePath = edDEE->text();
+    o.licensePath = edDEELicense->text();
+    o.ffmpegPath = edFFMpegDV->text();
+    o.inputPath = edInputDV->text();
+    o.metadataPath = edMetadataDV->text();
+    o.baseLayerPath = edOutputBL->text();
+    o.enhancementLayerPath = edOutputEL->text();
+    o.frameRateIndex = cmbFramerateDV->currentIndex();
+    o.twoPass = chb2passDV->isChecked();
+    o.framesFrom = edFramesFrom->text();
+    o.framesTo = edFramesTo->text();
+    o.params = mParamsDV->toPlainText();
+    o.tempFolder = folder;
+
+    // The script stays in the temp folder under one name, for the user to rerun.
+    EncodeJob job;
+    job.scriptPath = IncludeTrailingDelimiter(folder) + QStringLiteral("encode_DV") + ScriptExtension();
+    // Without Python the script runs outside this console ("start" gives it a window of
+    // its own), so a pause would hold nothing worth reading.
+    job.pause = python && chbPauseDV->isChecked();
+    job.selfDelete = false;
+    job.workingFolder = folder;
+    RunJob(job, DVCommandLines(o, BuildDialect()));
 }
