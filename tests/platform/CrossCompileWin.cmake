@@ -26,6 +26,7 @@ execute_process(
   COMMAND ${CXX} -std=c++17 -Wall -Wextra -Werror -static
           -I${SOURCE_DIR}/platform
           ${SOURCE_DIR}/platform/SysServicesWin.cpp
+          ${SOURCE_DIR}/platform/LibraryLoaderWin.cpp
           ${SOURCE_DIR}/tests/platform/WinServicesDriver.cpp
           ${OUT_DIR}/corvane.res
           -o ${exe} -lshell32 -lversion -luser32

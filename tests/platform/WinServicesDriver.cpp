@@ -3,6 +3,7 @@
 // Arguments: the version the resource must carry ("1.0.0.1") and a folder for
 // temporary names.
 #include "CodePageCases.h"
+#include "LibraryLoader.h"
 #include "SysServices.h"
 #include "WinDetail.h"
 
@@ -117,6 +118,17 @@ void CheckVersion(const std::string& expected)
     Check(!sys::ReadFileVersion(sys::WindowsDirectory() + "\\no-such-file.exe"), "no file, no version");
 }
 
+void CheckLibraryLoader()
+{
+    std::string error;
+    const sys::LibraryHandle kernel = sys::LoadLibraryFile("kernel32.dll", &error);
+    Check(kernel != nullptr, "LoadLibraryFile loads a system library by name");
+    Check(sys::LibrarySymbol(kernel, "GetProcAddress") != nullptr, "LibrarySymbol finds an export");
+    Check(sys::LibrarySymbol(kernel, "NoSuchExport") == nullptr, "LibrarySymbol of a missing name");
+    Check(!sys::LoadLibraryFile(sys::WindowsDirectory() + "\\no such library.dll", &error) && !error.empty(),
+          "a missing library gives an error");
+}
+
 } // namespace
 
 int main(int argc, char* argv[])
@@ -132,6 +144,7 @@ int main(int argc, char* argv[])
     CheckEnvironment();
     CheckTempFileName(argv[2]);
     CheckVersion(argv[1]);
+    CheckLibraryLoader();
     std::printf(failures ? "%d failures\n" : "all passed\n", failures);
     return failures ? 1 : 0;
 }
