@@ -118,6 +118,7 @@ void TfrmMain::FormCreate()
     Connect265();
     ConnectDV();
     ConnectAudio();
+    ConnectInfo();
     // The Close button's visibility depends on the active page alone, so it is
     // brought up to date when that changes rather than on every idle pass.
     connect(pcPages, &QTabWidget::currentChanged, this, &TfrmMain::actIdleUpdate);

@@ -1,4 +1,7 @@
 #pragma once
+#include "FrameRateDetect.h"
+#include "MediaProbe.h"
+
 #include <QStringList>
 #include <QWidget>
 
@@ -137,6 +140,10 @@ public:
     QWidget* tsInfo = nullptr;
     QPlainTextEdit* mInfo = nullptr;
 
+    // MediaInfo's full report on the file in mInfo, the Info page shown; nothing
+    // happens for a path that names no existing file or without the library.
+    void ShowMediaInfo(const QString& path);
+
 public slots:
     // shell
     void btnCancelClick();
@@ -176,6 +183,12 @@ public slots:
     void rbAudioEncoderClick();
     void btnAudioEncodeClick();
 
+    // "i" buttons (uPageInfo.cpp)
+    void btnInfo264Click();
+    void btnInfo265Click();
+    void btnInfoDVClick();
+    void btnAudInfoClick();
+
 protected:
     void showEvent(class QShowEvent* e) override;
     void resizeEvent(class QResizeEvent* e) override;
@@ -196,6 +209,12 @@ private:
     void ApplyStartupArguments();
     // Trims the input field and stops when it names no existing file.
     bool AutoDetectInput(QLineEdit* input);
+    // What auto-detect shares (uPageInfo.cpp): the probe under the wait cursor,
+    // the list selection by the page's table, the duration field.
+    static TProbeResult ProbeInput(const QLineEdit* input);
+    static void SelectDetectedFrameRate(QComboBox* list, TFrameRateList table, long double rate);
+    static void ShowDetectedDuration(TMaskEdit* duration, const TProbeResult& probe);
+    void ConnectInfo();
     // Both fields of a page share one handler body.
     static void ShowSizeEstimate(const TMaskEdit* duration, const TSpinEdit* bitrate, QLabel* size);
     void Connect265();

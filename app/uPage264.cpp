@@ -7,6 +7,8 @@
 #include "TSpinEdit.h"
 #include "uMain.h"
 #include "JobScript.h"
+#include "FrameRateDetect.h"
+#include "MediaProbe.h"
 #include "X264Command.h"
 
 #include <QCheckBox>
@@ -160,6 +162,15 @@ void TfrmMain::btnAutoDetect264Click()
         return;
     if (QFileInfo(edInput264->text()).suffix().toLower() == QLatin1String("mkv"))
         chbSetFPS->setChecked(true);
+    const TProbeResult probe = ProbeInput(edInput264);
+    SelectDetectedFrameRate(cmbFrameRate264, TFrameRateList::X264, probe.frameRate);
+    cmbFrameRate264Change();
+    // Fake-interlaced suits progressive 25 and 29.97 only (items 2 and 3).
+    if (probe.frameRate > 23) {
+        const int i = cmbFrameRate264->currentIndex();
+        chbFakeInterlaced->setChecked((i == 2 || i == 3) && !probe.interlaced);
+    }
+    ShowDetectedDuration(edTime264, probe);
 }
 
 void TfrmMain::btnEncode264Click()

@@ -145,7 +145,13 @@ void TfrmMain::btnEncode265Click()
 
 void TfrmMain::btnAutoDetect265Click()
 {
-    AutoDetectInput(edInput265);
+    if (!AutoDetectInput(edInput265))
+        return;
+    const TProbeResult probe = ProbeInput(edInput265);
+    SelectDetectedFrameRate(cmbFramerate265, TFrameRateList::X265, probe.frameRate);
+    // Every probe sets it: one that found nothing clears it.
+    chbHDR->setChecked(probe.hdr);
+    ShowDetectedDuration(edTime265, probe);
 }
 
 void TfrmMain::edTime265Change()

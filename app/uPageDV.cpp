@@ -103,7 +103,10 @@ void TfrmMain::ConnectDV()
 
 void TfrmMain::btnAutoDetectDVClick()
 {
-    AutoDetectInput(edInputDV);
+    // The page has no duration field: only the frame rate is taken.
+    if (!AutoDetectInput(edInputDV))
+        return;
+    SelectDetectedFrameRate(cmbFramerateDV, TFrameRateList::DV, ProbeInput(edInputDV).frameRate);
 }
 
 void TfrmMain::edTempDVChange()
