@@ -53,6 +53,23 @@ QStringList X264TuneItems()
 QStringList X264FrameRateItems() { return ItemsOf(kFrameRates); }
 QStringList X264AspectItems() { return ItemsOf(kAspects); }
 
+QString ExtractX264Tune(const QString& params, int* tuneIndex)
+{
+    QString text = QLatin1Char(' ') + params + QLatin1Char(' ');
+    const QStringList tunes = X264TuneItems();
+    for (int i = 1; i < tunes.size(); ++i) {
+        const QString option = QStringLiteral(" --tune ") + tunes[i] + QLatin1Char(' ');
+        if (text.contains(option)) {
+            *tuneIndex = i;
+            text.replace(option, QStringLiteral(" "));
+            break;
+        }
+    }
+    if (text.contains(QStringLiteral(" --tune ")))
+        *tuneIndex = 0;
+    return TrimBlanks(text);
+}
+
 CommandLines X264CommandLines(const X264Options& o)
 {
     if (!InTable(kFrameRates, o.frameRateIndex))

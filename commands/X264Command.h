@@ -34,5 +34,11 @@ QStringList X264TuneItems();
 QStringList X264FrameRateItems();
 QStringList X264AspectItems();
 
+// The tune option taken out of a stored x264 parameter text. The first tune in
+// list order found as " --tune NAME " wins and every such occurrence is removed;
+// a " --tune " left after that selects "-" (index 0). tuneIndex is left alone when
+// no " --tune " occurs. Returns the trimmed text.
+QString ExtractX264Tune(const QString& params, int* tuneIndex);
+
 // One line, or two for two passes; refused when a list index lies outside its table.
 CommandLines X264CommandLines(const X264Options& o);

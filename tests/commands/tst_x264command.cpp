@@ -122,6 +122,35 @@ private slots:
         QCOMPARE(X264CommandLines(o).lines, QStringList{single});
     }
 
+    void tuneTakenOutOfStoredText_data()
+    {
+        QTest::addColumn<QString>("stored");
+        QTest::addColumn<int>("tune");   // the list's selection before: 1 (film)
+        QTest::addColumn<QString>("text");
+        const QString def = kDefaultParams264;
+        QTest::newRow("no tune") << def << 1 << def;
+        QTest::newRow("at the start") << "--tune grain --level 4.1" << 3 << "--level 4.1";
+        QTest::newRow("in the middle") << "--level 4.1 --tune grain --slices 4" << 3 << "--level 4.1 --slices 4";
+        QTest::newRow("at the end") << "--level 4.1 --tune psnr" << 5 << "--level 4.1";
+        QTest::newRow("twice the same") << "--tune ssim --a --tune ssim" << 6 << "--a";
+        QTest::newRow("two known: list order wins, then '-'")
+            << "--tune zerolatency --a --tune animation" << 0 << "--tune zerolatency --a";
+        QTest::newRow("unknown tune") << "--a --tune fancy --b" << 0 << "--a --tune fancy --b";
+        QTest::newRow("other letter case is not an option") << "--a --TUNE grain" << 1 << "--a --TUNE grain";
+        QTest::newRow("a name that only starts like a tune") << "--tune grainy --b" << 0 << "--tune grainy --b";
+        QTest::newRow("blanks around") << "  --tune film  " << 1 << "";
+    }
+
+    void tuneTakenOutOfStoredText()
+    {
+        QFETCH(QString, stored);
+        QFETCH(int, tune);
+        QFETCH(QString, text);
+        int index = 1;
+        QCOMPARE(ExtractX264Tune(stored, &index), text);
+        QCOMPARE(index, tune);
+    }
+
     void indexOutsideTableRefuses_data()
     {
         QTest::addColumn<int>("frameRate");
