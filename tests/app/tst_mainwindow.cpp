@@ -8,6 +8,7 @@
 
 #include "TMaskEdit.h"
 #include "TSpinEdit.h"
+#include "TestMessages.h"
 
 #include <QtTest>
 #include <QCheckBox>
@@ -243,8 +244,11 @@ private slots:
         f.close();
         TfrmMain w;
         w.edInput264->setText(mkv);
+        TestMessages messages;
+        messages.ExpectInfo(); // an empty file has no frame rate
         QTest::mouseClick(w.btnAutoDetect264, Qt::LeftButton);
         QVERIFY(w.chbSetFPS->isChecked());
+        QCOMPARE(messages.shown, QStringList{QStringLiteral("Error getting frame rate.")});
     }
 
     void quotesAreRemovedFromEveryFileField_data()
