@@ -2,7 +2,10 @@
 #include "uMain.h"
 
 #include "HelpFile.h"
+#include "AudioCommand.h"
+#include "DVCommand.h"
 #include "X264Command.h"
+#include "X265Command.h"
 
 #include "TFilenameEdit.h"
 
@@ -47,6 +50,14 @@ QList<QPair<QString, QStringList>> BuilderLists()
         {"cmbTune264", X264TuneItems()},
         {"cmbFrameRate264", X264FrameRateItems()},
         {"cmbAspectRation", X264AspectItems()},
+        {"cmbSpeed265", X265SpeedItems()},
+        {"cmbFramerate265", X265FrameRateItems()},
+        {"cmbTune265", X265TuneItems()},
+        {"cmbFramerateDV", DVFrameRateItems()},
+        {"cmbAudFrameRate", AudioFrameRateItems()},
+        {"cmbAudBitrate", AudioBitrateItems()},
+        {"cmbAudSpeed", AudioSpeedItems()},
+        {"cmbAudResample", AudioResampleItems()},
     };
 }
 
