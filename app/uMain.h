@@ -89,6 +89,7 @@ public:
     QPlainTextEdit* mParamsHDR = nullptr;
     QPushButton* btnResetParamsHDR = nullptr;
     QPushButton* btnEditParamsHDR = nullptr;
+    QPushButton* btnHDRFromSource = nullptr;
     QPushButton* btnEncode265 = nullptr;
 
     // ---- Dolby Vision page ----
@@ -174,6 +175,7 @@ public slots:
     void edMaxBitrate265Change();
     void edTime265Change();
     void edBitrate265Change();
+    void btnHDRFromSourceClick();
 
     // Dolby Vision page
     void btnEncodeDVClick();

@@ -1,14 +1,18 @@
 // The x265 page: its form and its handlers.
 #include "DesktopServices.h"
 #include "FormKit.h"
+#include "HdrMetadata.h"
+#include "Messages.h"
 #include "PageChecks.h"
 #include "TFilenameEdit.h"
 #include "TMaskEdit.h"
 #include "TSpinEdit.h"
 #include "uMain.h"
 #include "JobScript.h"
+#include "VideoFields.h"
 #include "X265Command.h"
 
+#include <QBoxLayout>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QGridLayout>
@@ -19,6 +23,25 @@
 
 using namespace form;
 using Kind = TFilenameEdit::DialogKind;
+
+namespace {
+
+// A third button on a memo block's title row, before Reset and Edit. At the
+// window's fixed width the title then goes onto two lines, broken at its last
+// blank (a word-wrapped label would take its memo's whole preferred height from
+// the memo above).
+void JoinTitleRow(QLayout* memoBlock, QPushButton* button)
+{
+    auto* row = qobject_cast<QBoxLayout*>(memoBlock->itemAt(0)->layout());
+    auto* title = qobject_cast<QLabel*>(row->itemAt(0)->widget());
+    QString text = title->text();
+    const qsizetype blank = text.lastIndexOf(QLatin1Char(' '));
+    if (blank > 0)
+        title->setText(text.replace(blank, 1, QLatin1Char('\n')));
+    row->insertWidget(1, button);
+}
+
+} // namespace
 
 QWidget* TfrmMain::CreatePage265()
 {
@@ -57,6 +80,8 @@ QWidget* TfrmMain::CreatePage265()
     mParamsHDR = Memo(p, "mParamsHDR", QStringLiteral("Use smpte-st-2084 instead of smpte2084 for old x265 versions"));
     btnResetParamsHDR = ResetButton(p, "btnResetParamsHDR", QStringLiteral("Reset HDR parameters to default"));
     btnEditParamsHDR = EditButton(p, "btnEditParamsHDR");
+    btnHDRFromSource = Button(p, "btnHDRFromSource", QStringLiteral("From source"),
+                              QStringLiteral("Take the mastering display and light levels from the input file"));
 
     auto* files = Grid(true);
     FileRow(files, 0, QStringLiteral("x265 executable"), edX265);
@@ -88,9 +113,10 @@ QWidget* TfrmMain::CreatePage265()
     memos->addLayout(MemoBlock(p, QStringLiteral("Other x265 parameters"), mParams265,
                                btnResetParams265, btnEditParams265),
                      1);
-    memos->addLayout(MemoBlock(p, QStringLiteral("HDR x265 parameters"), mParamsHDR,
-                               btnResetParamsHDR, btnEditParamsHDR),
-                     1);
+    QLayout* hdr = MemoBlock(p, QStringLiteral("HDR x265 parameters"), mParamsHDR, btnResetParamsHDR,
+                             btnEditParamsHDR);
+    JoinTitleRow(hdr, btnHDRFromSource);
+    memos->addLayout(hdr, 1);
     columns->addLayout(memos, 1);
     v->addLayout(columns, 1);
     return page;
@@ -103,6 +129,7 @@ void TfrmMain::Connect265()
     connect(btnAutoDetect265, &QPushButton::clicked, this, &TfrmMain::btnAutoDetect265Click);
     connect(edTime265, &TMaskEdit::changed, this, &TfrmMain::edTime265Change);
     connect(edBitrate265, &TSpinEdit::changed, this, &TfrmMain::edBitrate265Change);
+    connect(btnHDRFromSource, &QPushButton::clicked, this, &TfrmMain::btnHDRFromSourceClick);
 }
 
 // No cap of its own here: both bounds are the maximum bitrate itself.
@@ -162,4 +189,34 @@ void TfrmMain::edTime265Change()
 void TfrmMain::edBitrate265Change()
 {
     ShowSizeEstimate(edTime265, edBitrate265, lbSize265);
+}
+
+// Only on request: auto-detect never touches the HDR text.
+void TfrmMain::btnHDRFromSourceClick()
+{
+    if (!AutoDetectInput(edInput265))
+        return;
+    const std::optional<QStringList> texts = ReadVideoFields(edInput265->text(), HdrSourceFieldNames());
+    if (!texts) {
+        Messages().Info(QStringLiteral("MediaInfo could not read the input file."));
+        return;
+    }
+    const THdrUpdate update = ApplySourceHdr(mParamsHDR->toPlainText(), HdrSourceTextsFrom(*texts));
+    switch (update.outcome) {
+    case THdrFromSource::Applied:
+        mParamsHDR->setPlainText(update.params);
+        break;
+    case THdrFromSource::NoLightLevels:
+        mParamsHDR->setPlainText(update.params);
+        Messages().Info(QStringLiteral("The input file carries no content light levels (MaxCLL, MaxFALL): "
+                                       "--max-cll was left as it was."));
+        break;
+    case THdrFromSource::NoMastering:
+        Messages().Info(QStringLiteral("The input file carries no HDR10 mastering metadata."));
+        break;
+    case THdrFromSource::Unreadable:
+        Messages().Info(QStringLiteral("The input file's HDR10 metadata could not be understood: "
+                                       "the HDR parameters were left as they were."));
+        break;
+    }
 }
