@@ -1,11 +1,11 @@
 #include "uMain.h"
 
-#include "DefaultParams.h"
 #include "DesktopServices.h"
 #include "FormKit.h"
 #include "HelpFile.h"
 #include "MessageBox.h"
 #include "SizeEstimate.h"
+#include "StoredSettings.h"
 #include "SysToolz.h"
 #include "TFilenameEdit.h"
 #include "TrimBlanks.h"
@@ -53,11 +53,12 @@ void ApplyHintTiming(QWidget* window)
 }
 
 // Tahoma 8 pt where installed, else the platform's sans-serif at the same 11 px.
+// A family list rather than a test: asking whether Tahoma is there resolves the
+// font database and the fall-backs for a missing family before anything is shown.
 QFont WindowFont()
 {
-    QFont f(QStringLiteral("Tahoma"));
-    if (QFontInfo(f).family() != f.family())
-        f = QFontDatabase::systemFont(QFontDatabase::GeneralFont);
+    QFont f;
+    f.setFamilies({QStringLiteral("Tahoma"), QFontDatabase::systemFont(QFontDatabase::GeneralFont).family()});
     f.setPixelSize(11);
     return f;
 }
@@ -84,11 +85,13 @@ TfrmMain::TfrmMain(QWidget* parent)
         move(screen->availableGeometry().center() - rect().center());
     SetMessageParent(this);
     SetDefaultMessages(&MessageBoxes());
+    FormStorage = std::make_unique<TFormStorage>(this, StoredProperties(), StoredTextNames());
     FormCreate();
 }
 
 TfrmMain::~TfrmMain()
 {
+    FormDestroy();
     SetMessageParent(nullptr);
 }
 
@@ -99,14 +102,7 @@ void TfrmMain::SetStartupArguments(const QStringList& args)
 
 void TfrmMain::FormCreate()
 {
-    mParams264->setPlainText(kDefaultParams264);
-    mParams265->setPlainText(kDefaultParams265);
-    mParamsHDR->setPlainText(kDefaultParamsHDR);
-    mParamsDV->setPlainText(kDefaultParamsDV);
-
-    // The x264 bitrate limits follow the max bitrate; the values stay as they are.
-    edMaxBitrate264Change();
-
+    // Handlers first: restoring a setting runs them as the user's change would.
     for (TFilenameEdit* e : findChildren<TFilenameEdit*>())
         connect(e, &QLineEdit::textChanged, this, &TfrmMain::FileNameOnChange);
     connect(btnCancel, &QPushButton::clicked, this, &TfrmMain::btnCancelClick);
@@ -114,6 +110,10 @@ void TfrmMain::FormCreate()
     connect(btnEditParams265, &QPushButton::clicked, this, &TfrmMain::btnEditParams265Click);
     connect(btnEditParamsHDR, &QPushButton::clicked, this, &TfrmMain::btnEditParamsHDRClick);
     connect(btnEditParamsDV, &QPushButton::clicked, this, &TfrmMain::btnEditParamsDVClick);
+    connect(btnResetParams264, &QPushButton::clicked, this, &TfrmMain::btnResetParams264Click);
+    connect(btnResetParams265, &QPushButton::clicked, this, &TfrmMain::btnResetParams265Click);
+    connect(btnResetParamsHDR, &QPushButton::clicked, this, &TfrmMain::btnResetParamsHDRClick);
+    connect(btnResetParamsDV, &QPushButton::clicked, this, &TfrmMain::btnResetParamsDVClick);
     Connect264();
     Connect265();
     ConnectDV();
@@ -126,11 +126,15 @@ void TfrmMain::FormCreate()
     connect(help, &QShortcut::activated, this, &TfrmMain::ContextHelp);
     desktop::InstallContextHelpHook(this, [this] { ContextHelp(); });
 
+    RestoreSettings();
+    // The x264 bitrate limits follow the max bitrate; the values stay as they are.
+    edMaxBitrate264Change();
     cmbFrameRate264Change();
     chbKeyFramesAutoClick();
 
     setWindowTitle(QStringLiteral("Corvane ") +
                    FileVersionText(QCoreApplication::applicationFilePath(), 0));
+    ApplyFieldShades();
     ApplyHintTiming(this);
     rbAudioEncoderClick();
 }

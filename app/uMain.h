@@ -2,8 +2,12 @@
 #include "FrameRateDetect.h"
 #include "MediaProbe.h"
 
+#include "TFormStorage.h"
+
 #include <QStringList>
 #include <QWidget>
+
+#include <memory>
 
 class QCheckBox;
 class QComboBox;
@@ -33,6 +37,7 @@ public:
 
     // ---- shell ----
     QTabWidget* pcPages = nullptr;
+    std::unique_ptr<TFormStorage> FormStorage;
     QPushButton* btnCancel = nullptr;
 
     // ---- x264 page ----
@@ -146,6 +151,12 @@ public:
     void ShowMediaInfo(const QString& path);
 
 public slots:
+    // stored settings
+    void btnResetParams264Click();
+    void btnResetParams265Click();
+    void btnResetParamsHDRClick();
+    void btnResetParamsDVClick();
+
     // shell
     void btnCancelClick();
     void actIdleUpdate();
@@ -206,6 +217,12 @@ private:
     QWidget* CreatePageInfo();
 
     void FormCreate();
+    // Settings (uSettings.cpp): the memos' defaults, the first-run tool paths, the
+    // restore and what follows from it; saving when the window goes.
+    void RestoreSettings();
+    void FormDestroy();
+    void ResetParams(int which);
+    void ApplyFieldShades();
     void Connect264();
     void FormShow();
     void ApplyStartupArguments();

@@ -1,6 +1,7 @@
 #pragma once
 // Desktop services that differ per system and need Qt: each build compiles one of
 // DesktopServicesWin.cpp and DesktopServicesPosix.cpp.
+#include <QColor>
 #include <QString>
 
 #include <functional>
@@ -21,5 +22,13 @@ void OpenHelpFile(const QString& helpPath);
 // Calls onHelp when the window's title-bar "?" is pressed (Windows' SC_CONTEXTHELP);
 // nothing elsewhere. The hook lives as long as the window.
 void InstallContextHelpHook(QWidget* window, std::function<void()> onHelp);
+
+// The colour of window backgrounds (text fields): Windows' COLOR_WINDOW, elsewhere
+// the application palette's Base colour.
+QColor WindowColour();
+
+// The full path of a program found on PATH, the first-run default of a tool field
+// where tools come from the distribution; empty on Windows, where they do not.
+QString ToolOnPath(const QString& program);
 
 } // namespace desktop

@@ -1,6 +1,9 @@
 #include "DesktopServices.h"
 
 #include <QDesktopServices>
+#include <QGuiApplication>
+#include <QPalette>
+#include <QStandardPaths>
 #include <QUrl>
 
 namespace desktop {
@@ -13,5 +16,9 @@ void OpenHelpFile(const QString& helpPath)
 }
 
 void InstallContextHelpHook(QWidget*, std::function<void()>) {}
+
+QColor WindowColour() { return QGuiApplication::palette().color(QPalette::Base); }
+
+QString ToolOnPath(const QString& program) { return QStandardPaths::findExecutable(program); }
 
 } // namespace desktop

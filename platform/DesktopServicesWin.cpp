@@ -64,4 +64,12 @@ void InstallContextHelpHook(QWidget* window, std::function<void()> onHelp)
     new ContextHelpFilter(window, std::move(onHelp));
 }
 
+QColor WindowColour()
+{
+    const DWORD c = GetSysColor(COLOR_WINDOW);
+    return QColor(GetRValue(c), GetGValue(c), GetBValue(c));
+}
+
+QString ToolOnPath(const QString&) { return {}; }
+
 } // namespace desktop

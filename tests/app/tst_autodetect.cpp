@@ -8,6 +8,7 @@
 
 #include "MediaFixtures.h"
 #include "TestMessages.h"
+#include "TestStore.h"
 
 #include <QtTest>
 #include <QCheckBox>
@@ -38,6 +39,7 @@ public:
 
 class TestAutoDetect : public QObject {
     Q_OBJECT
+    TestStore store_; // never the user's settings
 
     QTemporaryDir dir_;
 
@@ -50,6 +52,7 @@ class TestAutoDetect : public QObject {
     }
 
 private slots:
+    void init() { store_.clear(); } // every test starts from a first run
     void page264_data()
     {
         QTest::addColumn<QString>("file");

@@ -6,6 +6,7 @@
 
 #include "FakeTerminal.h"
 #include "TestMessages.h"
+#include "TestStore.h"
 
 #include <QtTest>
 #include <QComboBox>
@@ -57,11 +58,13 @@ void Select(QComboBox* combo, const char* item)
 
 class TestE2eAudio : public QObject {
     Q_OBJECT
+    TestStore store_; // never the user's settings
 
     QTemporaryDir base_;
     QString clips_, input_, ffmpeg_;
 
 private slots:
+    void init() { store_.clear(); } // every test starts from a first run
     void initTestCase()
     {
         ffmpeg_ = Tool("ffmpeg");

@@ -9,6 +9,7 @@
 #include "DefaultParams.h"
 #include "FakeTerminal.h"
 #include "TestMessages.h"
+#include "TestStore.h"
 
 #include <QtTest>
 #include <QCheckBox>
@@ -50,12 +51,14 @@ QStringList Planted(const QString& root)
 
 class TestE2eDV : public QObject {
     Q_OBJECT
+    TestStore store_; // never the user's settings
 
     QTemporaryDir base_;
     QString dir_, record_, pathDir_;
     QString script_, dee_, license_, ffmpeg_, input_, metadata_;
 
 private slots:
+    void init() { store_.clear(); } // every test starts from a first run
     void initTestCase()
     {
         QVERIFY2(QFileInfo(kPython).isExecutable(), "python3 is not installed");

@@ -6,6 +6,7 @@
 
 #include "FakeTerminal.h"
 #include "TestMessages.h"
+#include "TestStore.h"
 
 #include <QtTest>
 #include <QCheckBox>
@@ -44,11 +45,13 @@ QStringList Planted(const QString& root)
 
 class TestE2eX264 : public QObject {
     Q_OBJECT
+    TestStore store_; // never the user's settings
 
     QTemporaryDir base_;
     QString clips_, input_, x264_;
 
 private slots:
+    void init() { store_.clear(); } // every test starts from a first run
     void initTestCase()
     {
         x264_ = Tool("x264");

@@ -7,6 +7,7 @@
 
 #include "FakeTerminal.h"
 #include "TestMessages.h"
+#include "TestStore.h"
 
 #include <QtTest>
 #include <QCheckBox>
@@ -46,11 +47,13 @@ QStringList Planted(const QString& root)
 
 class TestE2eX265 : public QObject {
     Q_OBJECT
+    TestStore store_; // never the user's settings
 
     QTemporaryDir base_;
     QString clips_, input_, x265_, ffmpeg_;
 
 private slots:
+    void init() { store_.clear(); } // every test starts from a first run
     void initTestCase()
     {
         const QString x265 = Tool("x265");

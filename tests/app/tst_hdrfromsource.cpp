@@ -4,6 +4,7 @@
 #include "uMain.h"
 
 #include "DefaultParams.h"
+#include "MediaInfoDll.h"
 #include "TFilenameEdit.h"
 
 #include "FakeTerminal.h"
@@ -24,6 +25,7 @@
 namespace {
 
 const QString kNoMastering = QStringLiteral("The input file carries no HDR10 mastering metadata.");
+const QString kNoLibrary = QStringLiteral("MediaInfo could not read the input file.");
 const QString kNoLevels =
     QStringLiteral("The input file carries no content light levels (MaxCLL, MaxFALL): --max-cll was left as it was.");
 
@@ -102,6 +104,30 @@ private slots:
     {
         QVERIFY2(!Tool("ffmpeg").isEmpty(), "ffmpeg is not installed");
         QVERIFY2(!Tool("mediainfo").isEmpty(), "mediainfo is not installed");
+    }
+
+    // First, before anything loads the library: an unloadable one beside the
+    // program (this test's folder is its own) hides the system's.
+    void libraryMissing()
+    {
+        const QString source = Source(QStringLiteral("p3.mkv"),
+                                      "master-display=" + kP3 + "L(10000000,50):max-cll=1000,400:hdr10=1");
+        QVERIFY(!source.isEmpty());
+        const QString beside =
+            QDir(QCoreApplication::applicationDirPath()).absoluteFilePath(MediaInfoLibraryPath());
+        QFile broken(beside);
+        QVERIFY(broken.open(QIODevice::WriteOnly | QIODevice::Truncate));
+        broken.write("not a library");
+        broken.close();
+        TfrmMain w;
+        w.mParamsHDR->setPlainText(kMemo);
+        w.edInput265->setText(source);
+        TestMessages boxes;
+        boxes.ExpectInfo();
+        QTest::mouseClick(w.btnHDRFromSource, Qt::LeftButton);
+        QFile::remove(beside);
+        QCOMPARE(boxes.shown, QStringList{kNoLibrary});
+        QCOMPARE(w.mParamsHDR->toPlainText(), kMemo);
     }
 
     void fromSource_data()

@@ -12,6 +12,7 @@
 #include "TMaskEdit.h"
 #include "TSpinEdit.h"
 #include "TestMessages.h"
+#include "TestStore.h"
 
 #include <QtTest>
 #include <QCheckBox>
@@ -65,7 +66,9 @@ QList<QPair<QString, QStringList>> BuilderLists()
 
 class TestMainWindow : public QObject {
     Q_OBJECT
+    TestStore store_; // never the user's settings
 private slots:
+    void init() { store_.clear(); } // every test starts from a first run
     void listsShowTheirBuildersItems_data()
     {
         QTest::addColumn<QString>("list");

@@ -4,6 +4,7 @@
 #include "TFilenameEdit.h"
 
 #include "MediaFixtures.h"
+#include "TestStore.h"
 
 #include <QtTest>
 #include <QFontInfo>
@@ -23,6 +24,7 @@ bool InfoTabVisible(const TfrmMain& w)
 
 class TestMediaInfo : public QObject {
     Q_OBJECT
+    TestStore store_; // never the user's settings
 
     QTemporaryDir dir_;
     QString mkv_, ac3_;
@@ -36,6 +38,7 @@ class TestMediaInfo : public QObject {
     }
 
 private slots:
+    void init() { store_.clear(); } // every test starts from a first run
     void initTestCase()
     {
         mkv_ = fixtures::Make(dir_.path(), QStringLiteral("p25.mkv"));

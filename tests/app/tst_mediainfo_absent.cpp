@@ -10,6 +10,7 @@
 
 #include "MediaFixtures.h"
 #include "TestMessages.h"
+#include "TestStore.h"
 
 #include <QtTest>
 #include <QComboBox>
@@ -31,11 +32,13 @@ QString BesideProgram()
 
 class TestMediaInfoAbsent : public QObject {
     Q_OBJECT
+    TestStore store_; // never the user's settings
 
     QTemporaryDir dir_;
     QString clip_;
 
 private slots:
+    void init() { store_.clear(); } // every test starts from a first run
     void initTestCase()
     {
         clip_ = fixtures::Make(dir_.path(), QStringLiteral("p25.mkv"));

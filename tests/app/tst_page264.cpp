@@ -8,6 +8,7 @@
 #include "DefaultParams.h"
 #include "FakeTerminal.h"
 #include "TestMessages.h"
+#include "TestStore.h"
 
 #include <QtTest>
 #include <QCheckBox>
@@ -32,12 +33,14 @@ QStringList Entries(const QString& dir)
 
 class TestPage264 : public QObject {
     Q_OBJECT
+    TestStore store_; // never the user's settings
 
     QTemporaryDir work_;
     QString tmp_;  // TMPDIR for the job scripts
     QString x264_, input_, existing_;
 
 private slots:
+    void init() { store_.clear(); } // every test starts from a first run
     void initTestCase()
     {
         QDir(work_.path()).mkdir(QStringLiteral("tmp"));

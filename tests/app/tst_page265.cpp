@@ -10,6 +10,7 @@
 #include "FakeTerminal.h"
 #include "TestMessages.h"
 #include "X265Command.h"
+#include "TestStore.h"
 
 #include <QtTest>
 #include <QCheckBox>
@@ -47,6 +48,7 @@ const QString kSdr = QStringLiteral("--colorprim \"bt709\" --transfer \"bt709\" 
 
 class TestPage265 : public QObject {
     Q_OBJECT
+    TestStore store_; // never the user's settings
 
     QTemporaryDir work_;
     QString tmp_;  // TMPDIR for the job scripts
@@ -67,6 +69,7 @@ class TestPage265 : public QObject {
     }
 
 private slots:
+    void init() { store_.clear(); } // every test starts from a first run
     void initTestCase()
     {
         QDir(work_.path()).mkdir(QStringLiteral("tmp"));

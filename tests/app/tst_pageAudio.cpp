@@ -9,6 +9,8 @@
 
 #include "FakeTerminal.h"
 #include "TestMessages.h"
+#include "TestStore.h"
+#include "UndeletableFolder.h"
 
 #include <QtTest>
 #include <QCheckBox>
@@ -41,41 +43,12 @@ QStringList ScriptLines(const FakeTerminal& terminal)
     return lines;
 }
 
-// Keeps the files of a folder from being deleted, for as long as it lives: no
-// write permission, and for root, whom that does not stop, the immutable flag.
-class UndeletableFolder {
-public:
-    explicit UndeletableFolder(const QString& dir) : dir_(dir)
-    {
-        const QString probe = QDir(dir).filePath(QStringLiteral("probe"));
-        Touch(probe);
-        QFile::setPermissions(dir, QFile::ReadOwner | QFile::ExeOwner);
-        immutable_ = QProcess::execute(QStringLiteral("chattr"), {QStringLiteral("+i"), dir}) == 0;
-        QFile file(probe);
-        holds_ = !file.remove();
-        reason_ = file.errorString();
-    }
-    ~UndeletableFolder()
-    {
-        if (immutable_)
-            QProcess::execute(QStringLiteral("chattr"), {QStringLiteral("-i"), dir_});
-        QFile::setPermissions(dir_, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
-    }
-    bool holds() const { return holds_; }
-    // What the system says when a deletion there fails.
-    QString reason() const { return reason_; }
-
-private:
-    QString dir_;
-    bool immutable_ = false;
-    bool holds_ = false;
-    QString reason_;
-};
 
 } // namespace
 
 class TestPageAudio : public QObject {
     Q_OBJECT
+    TestStore store_; // never the user's settings
 
     QTemporaryDir work_;
     QString tmp_; // TMPDIR for the job scripts
@@ -103,6 +76,7 @@ class TestPageAudio : public QObject {
     }
 
 private slots:
+    void init() { store_.clear(); } // every test starts from a first run
     void initTestCase()
     {
         QDir(work_.path()).mkdir(QStringLiteral("tmp"));

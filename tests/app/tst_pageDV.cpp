@@ -10,6 +10,7 @@
 #include "DefaultParams.h"
 #include "FakeTerminal.h"
 #include "TestMessages.h"
+#include "TestStore.h"
 
 #include <QtTest>
 #include <QCheckBox>
@@ -60,6 +61,7 @@ bool HasSelfDeletion(const QStringList& lines)
 
 class TestPageDV : public QObject {
     Q_OBJECT
+    TestStore store_; // never the user's settings
 
     QTemporaryDir work_;
     QString base_;     // "<work>/dv page": every fixture path holds a space
@@ -91,6 +93,7 @@ class TestPageDV : public QObject {
     }
 
 private slots:
+    void init() { store_.clear(); } // every test starts from a first run
     void initTestCase()
     {
         base_ = work_.filePath(QStringLiteral("dv page"));

@@ -4,13 +4,16 @@
 #include "SizeEstimate.h"
 #include "TMaskEdit.h"
 #include "TSpinEdit.h"
+#include "TestStore.h"
 
 #include <QtTest>
 #include <QLabel>
 
 class TestSizeEstimate : public QObject {
     Q_OBJECT
+    TestStore store_; // never the user's settings
 private slots:
+    void init() { store_.clear(); } // every test starts from a first run
     void labelsStartAsFourSpaces()
     {
         TfrmMain w;

@@ -1,0 +1,57 @@
+#pragma once
+#include <QSettings>
+#include <QString>
+#include <QStringList>
+#include <QVariant>
+
+#include <memory>
+#include <vector>
+
+class QWidget;
+
+// One stored control property: the control's object name and the property as the
+// form designer names it ("Text", "ItemIndex", "Checked", "Value"). The store's
+// entry is named "control.Property".
+struct StoredProperty {
+    const char* control;
+    const char* property;
+};
+
+// Keeps a form's position, a list of control properties and named values in the
+// per-user store (organization "Brenmoor", application "Corvane": the registry key
+// HKEY_CURRENT_USER\Software\Brenmoor\Corvane on Windows, Brenmoor/Corvane.conf in
+// the XDG config folder elsewhere). It touches the store only when asked.
+class TFormStorage {
+public:
+    TFormStorage(QWidget* form, std::vector<StoredProperty> properties, QStringList namedValues);
+    ~TFormStorage();
+
+    // Position (when saved at this pixel density and still on a screen), then the
+    // properties in list order through each control's ordinary setter, then the
+    // named values. What the store lacks, or cannot be used, leaves the control as it is.
+    void RestoreFormPlacement();
+    // The value last restored or set under the name; a null QVariant when none.
+    QVariant GetStoredValue(const QString& name) const;
+    void SetStoredValue(const QString& name, const QVariant& value);
+    // Writes the position, every property and every named value. False with a
+    // message naming the file and the system's reason when the store could not be
+    // written; the previous store is then left whole.
+    bool SaveFormPlacement(QString* error);
+
+    // Keeps the store in this INI file instead of the per-user place (empty: the
+    // per-user place again). Tests use it so they never touch the user's settings.
+    static void UseStoreFile(const QString& iniFile);
+
+    // Applies one stored text to one control property as a restore would; false when
+    // the text is unusable for it (the control keeps its value then).
+    static bool ApplyStoredText(QWidget* control, const char* property, const QString& text);
+
+private:
+    std::unique_ptr<QSettings> OpenStore() const;
+    void RestorePosition(QSettings& store);
+
+    QWidget* form_;
+    std::vector<StoredProperty> properties_;
+    QStringList declared_;
+    QVariantMap values_;
+};
