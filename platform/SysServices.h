@@ -11,7 +11,7 @@ namespace sys {
 // once; the program is never waited for. Windows: ShellExecuteW with the default
 // verb and a normal window, the args quoted the way Windows programs split them.
 // POSIX: `file` (searched on PATH unless it holds a '/') runs as a program in a
-// session of its own, double-forked so no zombie is left. False with the system's
+// session of its own, started by a go-between that ends at once so no zombie is left. False with the system's
 // reason in *error when it could not be started.
 bool ShellOpen(const std::string& file, const std::vector<std::string>& args,
                const std::string& workingFolder, std::string* error);
