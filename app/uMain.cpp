@@ -119,6 +119,7 @@ void TfrmMain::FormCreate()
     ConnectDV();
     ConnectAudio();
     ConnectInfo();
+    ConnectPresets();
     // The Close button's visibility depends on the active page alone, so it is
     // brought up to date when that changes rather than on every idle pass.
     connect(pcPages, &QTabWidget::currentChanged, this, &TfrmMain::actIdleUpdate);

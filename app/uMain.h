@@ -142,6 +142,20 @@ public:
     QCheckBox* chbAudPause = nullptr;
     QPushButton* btnAudioEncode = nullptr;
 
+    // ---- presets on each encoder page's bottom strip (uPresets.cpp) ----
+    QComboBox* cmbPreset264 = nullptr;
+    QPushButton* btnSavePreset264 = nullptr;
+    QPushButton* btnDeletePreset264 = nullptr;
+    QComboBox* cmbPreset265 = nullptr;
+    QPushButton* btnSavePreset265 = nullptr;
+    QPushButton* btnDeletePreset265 = nullptr;
+    QComboBox* cmbPresetDV = nullptr;
+    QPushButton* btnSavePresetDV = nullptr;
+    QPushButton* btnDeletePresetDV = nullptr;
+    QComboBox* cmbPresetAudio = nullptr;
+    QPushButton* btnSavePresetAudio = nullptr;
+    QPushButton* btnDeletePresetAudio = nullptr;
+
     // ---- Info page ----
     QWidget* tsInfo = nullptr;
     QPlainTextEdit* mInfo = nullptr;
@@ -202,6 +216,11 @@ public slots:
     void btnInfoDVClick();
     void btnAudInfoClick();
 
+    // presets, one handler of each kind for every page (uPresets.cpp)
+    void PresetOnChange();
+    void SavePresetOnClick();
+    void DeletePresetOnClick();
+
 protected:
     void showEvent(class QShowEvent* e) override;
     void resizeEvent(class QResizeEvent* e) override;
@@ -215,6 +234,10 @@ private:
     QWidget* CreatePageDV();
     QWidget* CreatePageAudio();
     QWidget* CreatePageInfo();
+    // The preset list and its buttons on each encoder page's strip, between the
+    // Close button and the encode button.
+    void CreatePresetControls();
+    void ConnectPresets();
 
     void FormCreate();
     // Settings (uSettings.cpp): the memos' defaults, the first-run tool paths, the

@@ -30,6 +30,7 @@ void TfrmMain::CreateForm()
 
     btnCancel = Button(this, "btnCancel", QStringLiteral("Close"));
     btnCancel->raise();
+    CreatePresetControls();
     EqualiseLabelColumns(this);
 }
 

@@ -34,6 +34,7 @@ public:
     void Warning(const QString& text) override { Note(text); }
     bool AskYesNo(const QString& text) override { return Note(text); }
     bool AskOkCancel(const QString& text) override { return Note(text); }
+    bool AskText(const QString& prompt, QString*) override { return Note(prompt); }
     int shown = 0;
 
 private:

@@ -14,6 +14,7 @@ public:
     void Warning(const QString& text) override { Print(text); }
     bool AskYesNo(const QString& text) override { Print(text); return false; }
     bool AskOkCancel(const QString& text) override { Print(text); return false; }
+    bool AskText(const QString& prompt, QString*) override { Print(prompt); return false; }
 
 private:
     static void Print(const QString& text)

@@ -11,6 +11,8 @@ public:
     virtual void Warning(const QString& text) = 0;     // OK only: a missing or wrong field
     virtual bool AskYesNo(const QString& text) = 0;    // true for Yes
     virtual bool AskOkCancel(const QString& text) = 0; // true for OK
+    // A line of text asked for, starting from *text; true for OK, with *text the answer.
+    virtual bool AskText(const QString& prompt, QString* text) = 0;
 };
 
 // The messages in use: the installed replacement (a test's), else the default one

@@ -1,6 +1,7 @@
 #include "MessageBox.h"
 
 #include <QAbstractButton>
+#include <QInputDialog>
 #include <QPointer>
 #include <QWidget>
 
@@ -20,6 +21,18 @@ public:
     bool AskOkCancel(const QString& text) override
     {
         return MakeMessageBox(MessageKind::OkCancel, text)->exec() == QMessageBox::Ok;
+    }
+    bool AskText(const QString& prompt, QString* text) override
+    {
+        QInputDialog dialog(g_parent.data());
+        dialog.setWindowTitle(QStringLiteral("Corvane"));
+        dialog.setLabelText(prompt);
+        dialog.setTextValue(*text);
+        dialog.setWindowModality(Qt::ApplicationModal);
+        if (dialog.exec() != QDialog::Accepted)
+            return false;
+        *text = dialog.textValue();
+        return true;
     }
 };
 

@@ -18,11 +18,6 @@ const QString kLeft = QStringLiteral("Left");
 const QString kTop = QStringLiteral("Top");
 const QString kDensity = QStringLiteral("PixelsPerInch");
 
-QString EntryName(const StoredProperty& p)
-{
-    return QString::fromLatin1(p.control) + QLatin1Char('.') + QString::fromLatin1(p.property);
-}
-
 // The Qt property behind a designer property name.
 const char* QtProperty(const char* property)
 {
@@ -53,13 +48,6 @@ bool ReadBool(const QString& text, bool* value)
     return true;
 }
 
-// A stored entry as text: an INI value with unquoted commas reads back as a list.
-QString AsText(const QVariant& stored)
-{
-    return stored.metaType().id() == QMetaType::QStringList ? stored.toStringList().join(QStringLiteral(", "))
-                                                           : stored.toString();
-}
-
 // The pixel density the position was measured in.
 int Density(const QWidget* form)
 {
@@ -67,8 +55,9 @@ int Density(const QWidget* form)
     return screen ? qRound(screen->logicalDotsPerInch() * screen->devicePixelRatio()) : 0;
 }
 
-// Why the store's file cannot be written, in the system's words.
-QString WriteFailure(const QString& fileName)
+} // namespace
+
+QString TFormStorage::WriteFailure(const QString& fileName)
 {
     QSaveFile probe(fileName);
     if (!probe.open(QIODevice::WriteOnly))
@@ -76,8 +65,6 @@ QString WriteFailure(const QString& fileName)
     probe.cancelWriting();
     return QStringLiteral("the store could not be written");
 }
-
-} // namespace
 
 TFormStorage::TFormStorage(QWidget* form, std::vector<StoredProperty> properties,
                            QStringList namedValues)
@@ -92,7 +79,7 @@ void TFormStorage::UseStoreFile(const QString& iniFile)
     g_storeFile = iniFile;
 }
 
-std::unique_ptr<QSettings> TFormStorage::OpenStore() const
+std::unique_ptr<QSettings> TFormStorage::OpenStore()
 {
     if (!g_storeFile.isEmpty())
         return std::make_unique<QSettings>(g_storeFile, QSettings::IniFormat);
@@ -132,11 +119,27 @@ bool TFormStorage::ApplyStoredText(QWidget* control, const char* property, const
     }
 }
 
+QString TFormStorage::EntryName(const StoredProperty& p)
+{
+    return QString::fromLatin1(p.control) + QLatin1Char('.') + QString::fromLatin1(p.property);
+}
+
+QString TFormStorage::EntryText(const QVariant& stored)
+{
+    return stored.metaType().id() == QMetaType::QStringList ? stored.toStringList().join(QStringLiteral(", "))
+                                                           : stored.toString();
+}
+
+QString TFormStorage::ReadStoredText(const QWidget* control, const char* property)
+{
+    return control->property(QtProperty(property)).toString();
+}
+
 void TFormStorage::RestorePosition(QSettings& store)
 {
     int left = 0, top = 0, density = 0;
-    if (!ReadInt(AsText(store.value(kLeft)), &left) || !ReadInt(AsText(store.value(kTop)), &top) ||
-        !ReadInt(AsText(store.value(kDensity)), &density) ||
+    if (!ReadInt(EntryText(store.value(kLeft)), &left) || !ReadInt(EntryText(store.value(kTop)), &top) ||
+        !ReadInt(EntryText(store.value(kDensity)), &density) ||
         density != Density(form_))
         return;
     const QRect frame(QPoint(left, top), form_->frameGeometry().size());
@@ -158,12 +161,12 @@ void TFormStorage::RestoreFormPlacement()
         const QVariant stored = store->value(EntryName(p));
         if (stored.isValid())
             ApplyStoredText(form_->findChild<QWidget*>(QString::fromLatin1(p.control)), p.property,
-                            TrimBlanks(AsText(stored)));
+                            TrimBlanks(EntryText(stored)));
     }
     for (const QString& name : declared_) {
         const QVariant stored = store->value(name);
         if (stored.isValid())
-            values_[name] = AsText(stored);
+            values_[name] = EntryText(stored);
     }
 }
 
@@ -188,7 +191,7 @@ bool TFormStorage::SaveFormPlacement(QString* error)
     store->setValue(kDensity, Density(form_));
     for (const StoredProperty& p : properties_)
         if (const QWidget* control = form_->findChild<QWidget*>(QString::fromLatin1(p.control)))
-            store->setValue(EntryName(p), control->property(QtProperty(p.property)).toString());
+            store->setValue(EntryName(p), ReadStoredText(control, p.property));
     for (const QString& name : declared_)
         if (values_.contains(name))
             store->setValue(name, values_.value(name).toString());

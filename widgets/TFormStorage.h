@@ -45,9 +45,21 @@ public:
     // Applies one stored text to one control property as a restore would; false when
     // the text is unusable for it (the control keeps its value then).
     static bool ApplyStoredText(QWidget* control, const char* property, const QString& text);
+    // One control property as a save writes it.
+    static QString ReadStoredText(const QWidget* control, const char* property);
+    // The store's name of a property's entry: "control.Property".
+    static QString EntryName(const StoredProperty& p);
+    // A value read from the store as text (an INI value with unquoted commas reads
+    // back as a list).
+    static QString EntryText(const QVariant& stored);
+
+    // The per-user store (or the file set with UseStoreFile), for entries kept
+    // beside the form's own.
+    static std::unique_ptr<QSettings> OpenStore();
+    // Why the store's file cannot be written, in the system's words.
+    static QString WriteFailure(const QString& fileName);
 
 private:
-    std::unique_ptr<QSettings> OpenStore() const;
     void RestorePosition(QSettings& store);
 
     QWidget* form_;

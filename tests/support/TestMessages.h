@@ -16,6 +16,13 @@ public:
     void ExpectInfo() { answers_.append(Answer::Ok); }
     void ExpectYesNo(bool yes) { answers_.append(yes ? Answer::Yes : Answer::No); }
     void ExpectOkCancel(bool ok) { answers_.append(ok ? Answer::Ok : Answer::Cancel); }
+    // A text question answered OK with `answer`, or cancelled.
+    void ExpectText(const QString& answer)
+    {
+        answers_.append(Answer::Text);
+        texts_.append(answer);
+    }
+    void ExpectTextCancel() { answers_.append(Answer::Cancel); }
 
     // Info and Warning are both OK-only boxes: ExpectInfo answers either.
     void Info(const QString& text) override { shown << text; take(Kind::Info, text); }
@@ -35,6 +42,14 @@ public:
         shown << text;
         return take(Kind::OkCancel, text) == Answer::Ok;
     }
+    bool AskText(const QString& prompt, QString* text) override
+    {
+        shown << prompt;
+        if (take(Kind::Text, prompt) != Answer::Text)
+            return false;
+        *text = texts_.takeFirst();
+        return true;
+    }
 
     // Every text shown, in order.
     QStringList shown;
@@ -45,8 +60,8 @@ public:
     bool allAnswered() const { return answers_.isEmpty(); }
 
 private:
-    enum class Answer { Ok, Yes, No, Cancel };
-    enum class Kind { Info, YesNo, OkCancel };
+    enum class Answer { Ok, Yes, No, Cancel, Text };
+    enum class Kind { Info, YesNo, OkCancel, Text };
 
     static bool fits(Kind kind, Answer a)
     {
@@ -54,6 +69,7 @@ private:
         case Kind::Info: return a == Answer::Ok;
         case Kind::YesNo: return a == Answer::Yes || a == Answer::No;
         case Kind::OkCancel: return a == Answer::Ok || a == Answer::Cancel;
+        case Kind::Text: return a == Answer::Text || a == Answer::Cancel;
         }
         return false;
     }
@@ -68,4 +84,5 @@ private:
     }
 
     QList<Answer> answers_;
+    QStringList texts_; // the answers of the queued text questions, in order
 };
