@@ -63,12 +63,15 @@ bool TimeCodeToTicks(const QString& text, long double rate, bool lenient, qint64
     TTimeParts parts;
     try {
         ParseTimeCode(text, !lenient, rate, parts);
+        const qint64 seconds = (parts.hours * 60 + parts.minutes) * 60 + parts.seconds;
+        // A fraction or rate too large for 64 bits makes the text invalid, not an error.
+        const qint64 t = RoundHalfUp(8, (seconds + parts.fraction) * 90000.0L);
+        frames = RoundHalfEven(seconds * rate + parts.frames);
+        ticks = t;
     } catch (...) {
+        frames = 0;
         return false;
     }
-    const qint64 seconds = (parts.hours * 60 + parts.minutes) * 60 + parts.seconds;
-    ticks = RoundHalfUp(8, (seconds + parts.fraction) * 90000.0L);
-    frames = RoundHalfEven(seconds * rate + parts.frames);
     return true;
 }
 

@@ -139,8 +139,10 @@ long double ReadDecimal(const QString& text)
 qint64 TruncViaText(quint8 decimals, long double value)
 {
     QString text = WriteFixed(decimals, value);
+    // The exponent form (18 digits and more) is left whole, so the reader refuses it
+    // instead of reading its first digit.
     const qsizetype separator = text.indexOf(DecimalSeparator());
-    if (separator >= 0)
+    if (separator >= 0 && !text.contains(u'e', Qt::CaseInsensitive))
         text.truncate(separator);
     return ReadInt64(text);
 }

@@ -2,6 +2,8 @@
 
 #include "JobScript.h"
 
+#include <QRegularExpression>
+
 #include <algorithm>
 
 namespace {
@@ -10,13 +12,24 @@ bool IsQuoted(const QString& text) { return text.startsWith('"') && text.endsWit
 
 QString Quoted(const QString& text) { return '"' + text + '"'; }
 
-// Characters cmd reads as operators outside double quotes.
-bool HasCmdOperator(const QString& text)
+// Characters cmd reads as operators outside double quotes, the delimiters that end
+// a command name (a tool path stands first on its line) and a leading @ (echo off).
+bool NeedsCmdQuotes(const QString& text)
 {
     for (const QChar c : text)
-        if (QStringLiteral("&|<>^()").contains(c))
+        if (QStringLiteral("&|<>^();,=").contains(c))
             return true;
-    return false;
+    return text.startsWith('@');
+}
+
+// Backslashes before the closing quote would escape it for the C runtime's
+// argument reader; doubled, they stay themselves.
+QString QuotedForCrt(const QString& text)
+{
+    qsizetype trailing = 0;
+    while (trailing < text.size() && text[text.size() - 1 - trailing] == '\\')
+        ++trailing;
+    return Quoted(text + QString(trailing, '\\'));
 }
 
 bool IsShSafe(QChar c)
@@ -24,6 +37,15 @@ bool IsShSafe(QChar c)
     const char16_t u = c.unicode();
     return (u >= 'a' && u <= 'z') || (u >= 'A' && u <= 'Z') || (u >= '0' && u <= '9') ||
            QStringLiteral("_@%+=:,./-").contains(c);
+}
+
+// A bare first word sh would take for a variable assignment or a reserved word.
+bool IsShAssignmentOrReserved(const QString& word)
+{
+    static const QRegularExpression assignment(QStringLiteral("^[A-Za-z_][A-Za-z0-9_]*="));
+    static const QStringList reserved = {"if", "then", "else", "elif", "fi", "do", "done",
+                                         "case", "esac", "while", "until", "for", "in"};
+    return reserved.contains(word) || assignment.match(word).hasMatch();
 }
 
 } // namespace
@@ -57,9 +79,10 @@ QString ExcludeTrailingDelimiter(const QString& path)
 
 QString QuotePathForCmd(const QString& path)
 {
-    QString text = QuoteIfSpaced(path);
-    if (!IsQuoted(text) && HasCmdOperator(text))
-        text = Quoted(text);
+    const QString trimmed = TrimBlanks(path);
+    QString text = !IsQuoted(trimmed) && (trimmed.contains(' ') || NeedsCmdQuotes(trimmed))
+                       ? QuotedForCrt(trimmed)
+                       : trimmed;
     // A batch file expands %...% even inside double quotes.
     return text.replace('%', QStringLiteral("%%"));
 }
@@ -67,7 +90,7 @@ QString QuotePathForCmd(const QString& path)
 QString QuotePathForSh(const QString& path)
 {
     QString text = TrimBlanks(path);
-    if (std::all_of(text.cbegin(), text.cend(), IsShSafe))
+    if (std::all_of(text.cbegin(), text.cend(), IsShSafe) && !IsShAssignmentOrReserved(text))
         return text;
     return '\'' + text.replace('\'', QStringLiteral("'\\''")) + '\'';
 }

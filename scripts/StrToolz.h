@@ -18,10 +18,13 @@ QString IncludeTrailingDelimiter(const QString& path);
 QString ExcludeTrailingDelimiter(const QString& path);
 
 // A path written so that the tool receives it byte for byte.
-// cmd: QuoteIfSpaced, also quoted when it holds & | < > ^ ( ), every % doubled.
+// cmd: QuoteIfSpaced, also quoted when it holds & | < > ^ ( ) ; , = or starts with
+// @ (so it stays one command name too), trailing backslashes doubled inside the
+// quotes, every % doubled.
 QString QuotePathForCmd(const QString& path);
-// sh: bare when made only of letters, digits and _ @ % + = : , . / -, else in
-// single quotes with ' written as '\''. Trimmed first like QuoteIfSpaced.
+// sh: bare when made only of letters, digits and _ @ % + = : , . / - and not read
+// as an assignment or reserved word, else in single quotes with ' written as '\''.
+// Trimmed first like QuoteIfSpaced.
 QString QuotePathForSh(const QString& path);
 // The dialect of the job scripts this build writes.
 QString QuotePath(const QString& path);

@@ -14,6 +14,8 @@ class TestDateTimeToolz : public QObject {
 private slots:
     void timeCodeToTicks_data();
     void timeCodeToTicks();
+    void outOfRangeIsInvalid_data();
+    void outOfRangeIsInvalid();
     void parseTimeCode_data();
     void parseTimeCode();
     void parseTimeCodeMessage_data();
@@ -101,6 +103,29 @@ void TestDateTimeToolz::timeCodeToTicks()
     QVERIFY(TimeCodeToTicks(text, rate, true, lenientTicks, lenientFrames));
     QCOMPARE(lenientTicks, ticks);
     QCOMPARE(lenientFrames, frames);
+}
+
+// Ticks or frames past 64 bits make the text invalid in both modes instead of
+// raising out of the routine (fuzzing finds).
+void TestDateTimeToolz::outOfRangeIsInvalid_data()
+{
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<long double>("rate");
+    QTest::newRow("rate past 64 bits") << QStringLiteral("00:00:01,<9") << 1e30L;
+    QTest::newRow("fraction with a huge exponent") << QStringLiteral("00:00:00.5E30") << 25.0L;
+}
+
+void TestDateTimeToolz::outOfRangeIsInvalid()
+{
+    QFETCH(QString, text);
+    QFETCH(long double, rate);
+    for (const bool lenient : {false, true}) {
+        qint64 ticks = -1;
+        qint64 frames = -1;
+        QVERIFY(!TimeCodeToTicks(text, rate, lenient, ticks, frames));
+        QCOMPARE(ticks, 0);
+        QCOMPARE(frames, 0);
+    }
 }
 
 void TestDateTimeToolz::parseTimeCode_data()

@@ -145,6 +145,10 @@ void TestNumToolz::notANumberRaises_data()
     QTest::newRow("NaN") << std::numeric_limits<long double>::quiet_NaN();
     QTest::newRow("infinity") << std::numeric_limits<long double>::infinity();
     QTest::newRow("minus infinity") << -std::numeric_limits<long double>::infinity();
+    // Written in exponent form: refused, not read as its first digit (a fuzzing find).
+    QTest::newRow("18 digits before the separator") << 1e18L;
+    QTest::newRow("5e20") << 5e20L;
+    QTest::newRow("-1.5e1233") << -1.5e1233L;
 }
 
 void TestNumToolz::notANumberRaises()

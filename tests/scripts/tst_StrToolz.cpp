@@ -118,6 +118,15 @@ void TestStrToolz::quotePathForCmd_data()
     for (const char op : QByteArray("&|<>^()"))
         QTest::addRow("operator %c", op) << QStringLiteral("C:\\v\\a%1b.mkv").arg(op)
                                          << QStringLiteral("\"C:\\v\\a%1b.mkv\"").arg(op);
+    // They end a command name: a tool path stands first on its line (fuzzing finds).
+    for (const char delimiter : QByteArray(";,="))
+        QTest::addRow("command-name delimiter %c", delimiter)
+            << QStringLiteral("C:\\v\\a%1b.exe").arg(delimiter)
+            << QStringLiteral("\"C:\\v\\a%1b.exe\"").arg(delimiter);
+    QTest::newRow("leading @") << "@tools\\x264.exe" << "\"@tools\\x264.exe\"";
+    QTest::newRow("trailing backslashes doubled inside quotes") << "C:\\My Dir\\\\"
+                                                                << "\"C:\\My Dir\\\\\\\\\"";
+    QTest::newRow("trailing backslash unquoted stays") << "C:\\" << "C:\\";
     QTest::newRow("percent doubled") << "C:\\v\\50%.mkv" << "C:\\v\\50%%.mkv";
     QTest::newRow("percent and space") << "C:\\My v\\%TEMP%.mkv" << "\"C:\\My v\\%%TEMP%%.mkv\"";
     QTest::newRow("already quoted") << "\"C:\\v\\Tom&Jerry.mkv\"" << "\"C:\\v\\Tom&Jerry.mkv\"";
@@ -149,6 +158,10 @@ void TestStrToolz::quotePathForSh_data()
     QTest::newRow("glob and tilde") << "~/v/*.mkv" << "'~/v/*.mkv'";
     QTest::newRow("backslash") << "/v/a\\b.mkv" << "'/v/a\\b.mkv'";
     QTest::newRow("unicode") << QStringLiteral("/v/Łódź.mkv") << QStringLiteral("'/v/Łódź.mkv'");
+    // First on a line, sh would assign or parse instead of running it (fuzzing finds).
+    QTest::newRow("assignment-looking word") << "mk=m" << "'mk=m'";
+    QTest::newRow("reserved word") << "done" << "'done'";
+    QTest::newRow("= after a slash is plain") << "./mk=m" << "./mk=m";
     QTest::newRow("trimmed") << " /v/in.mkv\r\n" << "/v/in.mkv";
     QTest::newRow("empty") << QString() << QString();
 }
