@@ -193,9 +193,13 @@ void EqualiseLabelColumns(QWidget* window)
     const QList<QGridLayout*> grids = window->findChildren<QGridLayout*>(QString::fromLatin1(kLabelGrid));
     int width = 0;
     for (QGridLayout* g : grids)
-        for (int row = 0; row < g->rowCount(); ++row)
-            if (QLayoutItem* item = g->itemAtPosition(row, 0))
-                width = qMax(width, item->sizeHint().width());
+        for (int i = 0; i < g->count(); ++i) {
+            int row = 0, column = 0, rows = 0, columns = 0;
+            g->getItemPosition(i, &row, &column, &rows, &columns);
+            // Only what stands in the label column alone: a row spanning the grid is no label.
+            if (column == 0 && columns == 1)
+                width = qMax(width, g->itemAt(i)->sizeHint().width());
+        }
     for (QGridLayout* g : grids)
         g->setColumnMinimumWidth(0, width);
 }

@@ -18,4 +18,6 @@ void OpenHelpTopic(const QString& executablePath)
     const QString help = HelpFilePath(executablePath);
     if (QFileInfo(help).isFile())
         desktop::OpenHelpFile(help);
+    else
+        desktop::OpenManual(executablePath);
 }

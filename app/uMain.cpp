@@ -120,6 +120,7 @@ void TfrmMain::FormCreate()
     ConnectAudio();
     ConnectInfo();
     ConnectPresets();
+    ConnectJobPreview();
     // The Close button's visibility depends on the active page alone, so it is
     // brought up to date when that changes rather than on every idle pass.
     connect(pcPages, &QTabWidget::currentChanged, this, &TfrmMain::actIdleUpdate);
@@ -154,10 +155,10 @@ void TfrmMain::FormShow()
     ApplyStartupArguments();
 }
 
-void TfrmMain::ApplyStartupArguments()
+QWidget* TfrmMain::ApplyStartupArguments()
 {
     if (startupArgs_.isEmpty())
-        return;
+        return nullptr;
     struct PageArgs {
         const char* keyword;
         Qt::CaseSensitivity cs;
@@ -180,8 +181,24 @@ void TfrmMain::ApplyStartupArguments()
             row.fields[i]->setText(startupArgs_.value(i + 1));
         if (startupArgs_.size() >= 2 && row.autoDetect)
             (this->*row.autoDetect)();
-        return;
+        return row.page;
     }
+    return nullptr;
+}
+
+QPushButton* TfrmMain::EncodeButtonOf(const QWidget* page) const
+{
+    const std::pair<const QWidget*, QPushButton*> buttons[] = {
+        {ts264, btnEncode264}, {ts265, btnEncode265}, {tsDV, btnEncodeDV}, {tsAudio, btnAudioEncode}};
+    for (const auto& [p, button] : buttons)
+        if (p == page)
+            return button;
+    return nullptr;
+}
+
+void TfrmMain::SetSaveSettingsOnClose(bool save)
+{
+    saveSettings_ = save;
 }
 
 void TfrmMain::resizeEvent(QResizeEvent* e)

@@ -34,6 +34,16 @@ public:
     // Start-up arguments (page keyword, then paths); taken from the command line
     // unless set before the first showing.
     void SetStartupArguments(const QStringList& args);
+    // Selects the page the start-up arguments name, fills its files and runs its
+    // auto-detect; the page, or nullptr when the arguments name none. The first
+    // showing does this by itself.
+    QWidget* ApplyStartupArguments();
+    // The encode button of an encoder page; nullptr for any other widget.
+    QPushButton* EncodeButtonOf(const QWidget* page) const;
+    // Off: closing leaves the stored settings as they were (a run from the command line).
+    void SetSaveSettingsOnClose(bool save);
+    // The job the current page's encode would run, shown in a dialog (F4).
+    void ShowJobScript();
 
     // ---- shell ----
     QTabWidget* pcPages = nullptr;
@@ -248,7 +258,6 @@ private:
     void ApplyFieldShades();
     void Connect264();
     void FormShow();
-    void ApplyStartupArguments();
     // Trims the input field and stops when it names no existing file.
     bool AutoDetectInput(QLineEdit* input);
     // What auto-detect shares (uPageInfo.cpp): the probe under the wait cursor,
@@ -257,6 +266,7 @@ private:
     static void SelectDetectedFrameRate(QComboBox* list, TFrameRateList table, long double rate);
     static void ShowDetectedDuration(TMaskEdit* duration, const TProbeResult& probe);
     void ConnectInfo();
+    void ConnectJobPreview();
     // Both fields of a page share one handler body.
     static void ShowSizeEstimate(const TMaskEdit* duration, const TSpinEdit* bitrate, QLabel* size);
     void Connect265();
@@ -266,4 +276,5 @@ private:
     QStringList startupArgs_;
     bool argsGiven_ = false;
     bool shown_ = false;
+    bool saveSettings_ = true;
 };

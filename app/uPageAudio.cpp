@@ -159,7 +159,7 @@ void TfrmMain::btnAudioEncodeClick()
         Messages().Warning(commands.refusal);
         return;
     }
-    if (!DeleteExistingOutput(edAudOutput->text()))
+    if (JobMayTouchFiles() && !DeleteExistingOutput(edAudOutput->text()))
         return;
 
     EncodeJob job;

@@ -117,10 +117,16 @@ void TfrmMain::edTempDVChange()
 
 void TfrmMain::btnEncodeDVClick()
 {
-    edPythonDV->setText(TrimBlanks(edPythonDV->text()));
-    const bool python = !edPythonDV->text().isEmpty();
-    if (python && !RequireField(edPythonDV, QStringLiteral("Python")))
+    // A job only looked at leaves the fields and the disk as they are.
+    const bool touch = JobMayTouchFiles();
+    const QString pythonPath = TrimBlanks(edPythonDV->text());
+    if (touch)
+        edPythonDV->setText(pythonPath);
+    const bool python = !pythonPath.isEmpty();
+    if (python && !RequireFile(pythonPath, QStringLiteral("Python"))) {
+        edPythonDV->setFocus();
         return;
+    }
     if (!RequireField(edScriptDV, QStringLiteral("Python script")) ||
         !RequireField(edDEE, QStringLiteral("Dolby Encoder Engine")) ||
         !RequireField(edDEELicense, QStringLiteral("Dolby Encoder License")) ||
@@ -133,10 +139,12 @@ void TfrmMain::btnEncodeDVClick()
         edTempDV->setFocus();
         return;
     }
-    edTempDV->setText(ExcludeTrailingDelimiter(edTempDV->text()));
-    const QString folder = edTempDV->text();
-    // Not reported here: a folder that cannot be made fails the script's save, which says so.
-    QDir().mkpath(folder);
+    const QString folder = ExcludeTrailingDelimiter(edTempDV->text());
+    if (touch) {
+        edTempDV->setText(folder);
+        // Not reported here: a folder that cannot be made fails the script's save, which says so.
+        QDir().mkpath(folder);
+    }
     if (!CheckOutputField(edOutputBL, QStringLiteral("Output base layer file not specified."),
                           QStringLiteral("Output base layer file already exists. Overwrite?")) ||
         !CheckOutputField(edOutputEL, QStringLiteral("Output extended layer file not specified."),
@@ -144,7 +152,7 @@ void TfrmMain::btnEncodeDVClick()
         return;
 
     DVOptions o;
-    o.pythonPath = edPythonDV->text();
+    o.pythonPath = pythonPath;
     o.scriptPath = edScriptDV->text();
     o.deePath = edDEE->text();
     o.licensePath = edDEELicense->text();

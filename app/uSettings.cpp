@@ -55,6 +55,8 @@ void TfrmMain::RestoreSettings()
 
 void TfrmMain::FormDestroy()
 {
+    if (!saveSettings_)
+        return;
     for (const StoredText& t : StoredTexts())
         FormStorage->SetStoredValue(QString::fromLatin1(t.name), FlattenParams((this->*t.memo)->toPlainText()));
     QString error;

@@ -19,6 +19,11 @@ QString ExecutableFilter();
 // Its failure is not reported.
 void OpenHelpFile(const QString& helpPath);
 
+// Opens the user manual where help.chm is missing: POSIX looks for the installed
+// share/doc/corvane/manual.html beside the program's folder, then the build tree's
+// copy beside the program. False when there is none (always on Windows).
+bool OpenManual(const QString& executablePath);
+
 // Calls onHelp when the window's title-bar "?" is pressed (Windows' SC_CONTEXTHELP);
 // nothing elsewhere. The hook lives as long as the window.
 void InstallContextHelpHook(QWidget* window, std::function<void()> onHelp);

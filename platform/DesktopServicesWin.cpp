@@ -59,6 +59,8 @@ void OpenHelpFile(const QString& helpPath)
                    {"mk:@MSITStore:help.chm::/27-%20encoders.html"}, folder.toStdString(), &ignored);
 }
 
+bool OpenManual(const QString&) { return false; }
+
 void InstallContextHelpHook(QWidget* window, std::function<void()> onHelp)
 {
     new ContextHelpFilter(window, std::move(onHelp));

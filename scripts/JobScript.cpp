@@ -39,7 +39,9 @@ bool CheckOutputFile(const QString& fieldText, const QString& notSpecified,
         Messages().Warning(notSpecified);
         return false;
     }
-    return !IsExistingFile(fieldText) || Messages().AskYesNo(overwriteQuestion);
+    if (!IsExistingFile(fieldText) || CurrentJobMode() == JobMode::Preview)
+        return true;
+    return Messages().AskYesNo(overwriteQuestion);
 }
 
 QStringList NewScript() { return {dialect::HeadLine()}; }
@@ -114,27 +116,88 @@ QStringList JobScriptLines(const EncodeJob& job, const QStringList& commandLines
     return lines;
 }
 
+namespace {
+
+JobMode g_mode = JobMode::Launch;
+JobOutcome g_outcome;
+
+// Writes the script under its name and starts it as the mode says.
+bool Deliver(const EncodeJob& job, const QStringList& lines, const QString& scriptPath, bool reserved,
+             QString* error)
+{
+    const ScriptBytes bytes = dialect::Bytes(lines);
+    if (!SaveScriptBytes(bytes, scriptPath, error))
+        return false;
+    g_outcome.lines = lines;
+    g_outcome.script = bytes.bytes;
+    if (g_mode != JobMode::RunHere)
+        return LaunchScript(scriptPath, job.workingFolder, error);
+    g_outcome.exitStatus = RunScriptHere(scriptPath, job.workingFolder, error);
+    if (reserved)
+        QFile::remove(scriptPath); // it did not delete itself: its last line is the job's
+    return g_outcome.exitStatus >= 0;
+}
+
+} // namespace
+
+ScopedJobMode::ScopedJobMode(JobMode mode) : previous_(g_mode)
+{
+    g_mode = mode;
+    g_outcome = {};
+}
+
+ScopedJobMode::~ScopedJobMode() { g_mode = previous_; }
+
+JobMode CurrentJobMode() { return g_mode; }
+
+bool JobMayTouchFiles() { return g_mode == JobMode::Launch || g_mode == JobMode::RunHere; }
+
+const JobOutcome& LastJobOutcome() { return g_outcome; }
+
+QString ScriptNamePlaceholder() { return QStringLiteral("<job script>"); }
+
 bool RunJob(const EncodeJob& job, const CommandLines& commands)
 {
+    g_outcome = {};
     if (commands.lines.isEmpty()) {
         Messages().Warning(commands.refusal);
         return false;
     }
-    if (!job.workingFolder.isEmpty() && !QFileInfo(job.workingFolder).isDir()) {
+    // A page that only shows its job has not made its folder either.
+    if (JobMayTouchFiles() && !job.workingFolder.isEmpty() && !QFileInfo(job.workingFolder).isDir()) {
         Messages().Warning(QStringLiteral("The output folder %1 does not exist.")
                                .arg(QDir::toNativeSeparators(job.workingFolder)));
         return false;
     }
-    QString error;
+    EncodeJob finished = job;
+    if (g_mode == JobMode::RunHere) {
+        finished.pause = false;
+        finished.selfDelete = false;
+    }
     const bool reserved = job.scriptPath.isEmpty();
+    if (!JobMayTouchFiles()) {
+        const QString name = reserved ? ScriptNamePlaceholder() : job.scriptPath;
+        const QStringList lines = JobScriptLines(finished, commands.lines, name);
+        const ScriptBytes bytes = dialect::Bytes(lines);
+        if (!bytes.refusal.isEmpty()) {
+            Messages().Warning(bytes.refusal);
+            return false;
+        }
+        g_outcome.lines = lines;
+        g_outcome.script = bytes.bytes;
+        g_outcome.delivered = true;
+        return true;
+    }
+    QString error;
     const QString scriptPath = reserved ? MakeScriptFileName(job.prefix, &error) : job.scriptPath;
     if (scriptPath.isEmpty()) {
         Messages().Warning(error);
         return false;
     }
-    if (SaveScript(JobScriptLines(job, commands.lines, scriptPath), scriptPath, &error) &&
-        LaunchScript(scriptPath, job.workingFolder, &error))
+    if (Deliver(finished, JobScriptLines(finished, commands.lines, scriptPath), scriptPath, reserved, &error)) {
+        g_outcome.delivered = true;
         return true;
+    }
     if (reserved)
         QFile::remove(scriptPath);
     Messages().Warning(error);

@@ -40,6 +40,10 @@ bool SaveScript(const QStringList& lines, const QString& scriptPath, QString* er
 // Writes the bytes (truncating); refused bytes write nothing, the refusal is the error.
 bool SaveScriptBytes(const ScriptBytes& script, const QString& scriptPath, QString* error);
 
+// Runs the script in this process's terminal with the working folder, stopping at
+// its first failing command, and waits: the job's exit status, or -1 with *error.
+int RunScriptHere(const QString& scriptPath, const QString& workingFolder, QString* error);
+
 // Opens the script in a console/terminal window with the working folder; never waits.
 // False with a message when nothing could be started.
 bool LaunchScript(const QString& scriptPath, const QString& workingFolder, QString* error);
@@ -83,6 +87,43 @@ struct CommandLines {
 QStringList JobScriptLines(const EncodeJob& job, const QStringList& commandLines,
                            const QString& scriptPath);
 
+// How the encode entry finishes a job. The window's Encode launches it; the job
+// preview and the command line take it in other ways.
+enum class JobMode {
+    Launch,   // write the script and open it in a terminal
+    Preview,  // no overwrite question; nothing created, written, deleted or launched
+    Print,    // as Preview, but the overwrite question is asked
+    RunHere,  // write it without the pause line, run it in this terminal and wait
+};
+
+// The mode in force until the object goes (Launch when none is).
+class ScopedJobMode {
+public:
+    explicit ScopedJobMode(JobMode mode);
+    ~ScopedJobMode();
+    ScopedJobMode(const ScopedJobMode&) = delete;
+    ScopedJobMode& operator=(const ScopedJobMode&) = delete;
+
+private:
+    JobMode previous_;
+};
+JobMode CurrentJobMode();
+// False while a job is only looked at: a page then creates, changes and deletes nothing.
+bool JobMayTouchFiles();
+
+// What became of the last job RunJob was given.
+struct JobOutcome {
+    bool delivered = false; // launched, shown, printed or run
+    QStringList lines;      // the script's lines; a reserved name not known yet reads as the placeholder
+    QByteArray script;      // and its bytes
+    int exitStatus = 0;     // RunHere: the job's own status
+};
+const JobOutcome& LastJobOutcome();
+
+// The script name shown where the unique name is not known yet.
+QString ScriptNamePlaceholder();
+
 // Shows a refusal, refuses a working folder that does not exist, then names, writes
-// and launches the script. Every failure is shown; false then, and nothing is left behind.
+// and launches the script (or, in another mode, shows, prints or runs it). Every
+// failure is shown; false then, and nothing is left behind.
 bool RunJob(const EncodeJob& job, const CommandLines& commands);

@@ -7,6 +7,7 @@
 #include "SysToolz.h"
 
 #include <QFile>
+#include <QProcess>
 
 #include <string>
 #include <vector>
@@ -74,6 +75,23 @@ QString MakeScriptFileName(const QString& prefix, QString* error)
         *error = QStringLiteral("Cannot create a job script in %1: %2")
                      .arg(folder, QString::fromStdString(reason));
     return QString::fromStdString(path);
+}
+
+int RunScriptHere(const QString& scriptPath, const QString& workingFolder, QString* error)
+{
+    QProcess sh;
+    sh.setProcessChannelMode(QProcess::ForwardedChannels);
+    sh.setInputChannelMode(QProcess::ForwardedInputChannel);
+    if (!workingFolder.isEmpty())
+        sh.setWorkingDirectory(workingFolder);
+    // -e: a failing pass stops the job and its status is the job's.
+    sh.start(QStringLiteral("/bin/sh"), {QStringLiteral("-e"), scriptPath});
+    if (!sh.waitForStarted(-1) || !sh.waitForFinished(-1)) {
+        if (error)
+            *error = QStringLiteral("Cannot run the job script %1: %2").arg(scriptPath, sh.errorString());
+        return -1;
+    }
+    return sh.exitStatus() == QProcess::NormalExit ? sh.exitCode() : 128 + 9;
 }
 
 bool LaunchScript(const QString& scriptPath, const QString& workingFolder, QString* error)

@@ -8,6 +8,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QProcess>
 
 namespace dialect {
 
@@ -44,6 +45,26 @@ QString MakeScriptFileName(const QString& prefix, QString* error)
         return {};
     }
     return name + ScriptExtension();
+}
+
+int RunScriptHere(const QString& scriptPath, const QString& workingFolder, QString* error)
+{
+    QProcess cmd;
+    cmd.setProcessChannelMode(QProcess::ForwardedChannels);
+    cmd.setInputChannelMode(QProcess::ForwardedInputChannel);
+    if (!workingFolder.isEmpty())
+        cmd.setWorkingDirectory(workingFolder);
+    cmd.setProgram(QStringLiteral("cmd.exe"));
+    // cmd takes the rest of its line as written: the script path in double quotes.
+    cmd.setNativeArguments(QStringLiteral("/c \"\"%1\"\"").arg(QDir::toNativeSeparators(scriptPath)));
+    cmd.start();
+    if (!cmd.waitForStarted(-1) || !cmd.waitForFinished(-1)) {
+        if (error)
+            *error = QStringLiteral("Cannot run the job script %1: %2")
+                         .arg(QDir::toNativeSeparators(scriptPath), cmd.errorString());
+        return -1;
+    }
+    return cmd.exitCode();
 }
 
 bool LaunchScript(const QString& scriptPath, const QString& workingFolder, QString*)
