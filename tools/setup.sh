@@ -7,11 +7,14 @@ set -eu
 cd "$(dirname "$0")/.."
 
 mode=${1:-}
-# xterm gives the job scripts a terminal where the desktop has none of its own.
-packages="cmake g++ make qt6-base-dev libgl-dev libmediainfo0v5 xterm"
+# xterm gives the job scripts a terminal where the desktop has none of its own;
+# libqt6svg6 draws the window's icon.
+packages="cmake g++ make qt6-base-dev libgl-dev libmediainfo0v5 libqt6svg6 xterm"
 # The end-to-end tests run the real encoders; the Windows services are cross-compiled
-# and run under wine.
-test_packages="x264 x265 ffmpeg mediainfo g++-mingw-w64-x86-64 wine64"
+# and run under wine; clang builds the fuzzers (libFuzzer is in libclang-rt-dev).
+test_packages="x264 x265 ffmpeg mediainfo g++-mingw-w64-x86-64 wine64 clang libclang-rt-dev"
+# The installed desktop entry and metadata are validated as a desktop reads them.
+test_packages="$test_packages desktop-file-utils appstream"
 case $mode in
   run) ;;
   test) packages="$packages $test_packages" ;;
