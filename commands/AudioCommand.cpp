@@ -52,9 +52,10 @@ QString PieceIf(bool present, const QString& text) { return present ? text : QSt
 
 // The output's extension as ffmpeg's codec name: after the last dot of the file
 // name, lower-cased; "wav" needs no codec, so it counts as none.
-QString OutputExtension(const QString& outputPath)
+QString OutputExtension(const QString& outputPath, ScriptDialect dialect)
 {
-    const QString name = outputPath.mid(outputPath.lastIndexOf(PathDelimiter()) + 1);
+    const QChar delimiter = dialect == ScriptDialect::Cmd ? QLatin1Char('\\') : QLatin1Char('/');
+    const QString name = outputPath.mid(outputPath.lastIndexOf(delimiter) + 1);
     const qsizetype dot = name.lastIndexOf(QLatin1Char('.'));
     const QString ext = dot < 0 ? QString() : name.mid(dot + 1).toLower();
     return ext == QLatin1String("wav") ? QString() : ext;
@@ -74,16 +75,16 @@ QStringList AudioBitrateItems()
 QStringList AudioSpeedItems() { return ItemsOf(kSpeeds); }
 QStringList AudioResampleItems() { return ItemsOf({"-", "48000", "96000"}); }
 
-CommandLines Eac3toCommandLines(const AudioOptions& o)
+CommandLines Eac3toCommandLines(const AudioOptions& o, ScriptDialect dialect)
 {
     const Picked p = PickLists(o);
     if (!p.refusal.isEmpty())
         return {{}, p.refusal};
     const bool speed = o.speedIndex == kSlowdown || o.speedIndex == kSpeedup;
     const QStringList pieces = {
-        QuotePath(o.eac3toPath),
-        QuotePath(o.inputPath),
-        QuotePath(o.outputPath),
+        QuotePathFor(dialect, o.eac3toPath),
+        QuotePathFor(dialect, o.inputPath),
+        QuotePathFor(dialect, o.outputPath),
         PieceIf(o.frameRateIndex > 0, QLatin1Char('-') + p.frameRate),
         PieceIf(o.bitrateIndex > 0, QLatin1Char('-') + p.bitrate),
         PieceIf(speed, QLatin1Char('-') + p.speed),
@@ -97,17 +98,17 @@ CommandLines Eac3toCommandLines(const AudioOptions& o)
     return {{pieces.join(QLatin1Char(' '))}, {}};
 }
 
-CommandLines FFMpegAudioCommandLines(const AudioOptions& o)
+CommandLines FFMpegAudioCommandLines(const AudioOptions& o, ScriptDialect dialect)
 {
     const Picked p = PickLists(o);
     if (!p.refusal.isEmpty())
         return {{}, p.refusal};
 
-    QString line = QuotePath(o.ffmpegPath) + QStringLiteral(" -i ") + QuotePath(o.inputPath);
-    const QString ext = OutputExtension(o.outputPath);
+    QString line = QuotePathFor(dialect, o.ffmpegPath) + QStringLiteral(" -i ") + QuotePathFor(dialect, o.inputPath);
+    const QString ext = OutputExtension(o.outputPath, dialect);
     // Quoted like the path it comes from, so an odd name cannot break the line.
     if (!o.core && !ext.isEmpty())
-        line += QStringLiteral(" -acodec ") + QuotePath(ext);
+        line += QStringLiteral(" -acodec ") + QuotePathFor(dialect, ext);
 
     const QString core = PieceIf(o.core, QStringLiteral("-bsf:a dca_core -c:a copy"));
     for (const QString& piece : {PieceIf(o.bitrateIndex > 0, QStringLiteral("-b:a ") + p.bitrate + QLatin1Char('k')),
@@ -125,5 +126,5 @@ CommandLines FFMpegAudioCommandLines(const AudioOptions& o)
         line += QStringLiteral("-af \"atempo=") + QString::fromLatin1(kSpeeds[o.speedIndex].tempoTarget) +
                 QLatin1Char('/') + source + QLatin1Char('"');
     }
-    return {{line + QLatin1Char(' ') + QuotePath(o.outputPath)}, {}};
+    return {{line + QLatin1Char(' ') + QuotePathFor(dialect, o.outputPath)}, {}};
 }

@@ -30,7 +30,7 @@ QStringList AudioResampleItems();
 
 // The eac3to line: thirteen pieces joined by single spaces, an unset piece
 // keeping its separator. Refused when a list index lies outside its table.
-CommandLines Eac3toCommandLines(const AudioOptions& o);
+CommandLines Eac3toCommandLines(const AudioOptions& o, ScriptDialect dialect = BuildDialect());
 
 // The ffmpeg line. Refused when a list index lies outside its table.
-CommandLines FFMpegAudioCommandLines(const AudioOptions& o);
+CommandLines FFMpegAudioCommandLines(const AudioOptions& o, ScriptDialect dialect = BuildDialect());

@@ -70,7 +70,7 @@ QString ExtractX264Tune(const QString& params, int* tuneIndex)
     return TrimBlanks(text);
 }
 
-CommandLines X264CommandLines(const X264Options& o)
+CommandLines X264CommandLines(const X264Options& o, ScriptDialect dialect)
 {
     if (!InTable(kFrameRates, o.frameRateIndex))
         return {{}, QStringLiteral("Frame rate not selected.")};
@@ -84,7 +84,7 @@ CommandLines X264CommandLines(const X264Options& o)
         return {{}, error};
     const FrameRateRow& rate = kFrameRates[o.frameRateIndex];
 
-    QString p = QuotePath(o.x264Path) + QLatin1Char(' ') + FlattenParams(o.params);
+    QString p = QuotePathFor(dialect, o.x264Path) + QLatin1Char(' ') + FlattenParams(o.params);
     if (o.tuneIndex > 0)
         p += QStringLiteral(" --tune ") + tune;
     p += QStringLiteral(" --bitrate ") + o.bitrate;
@@ -104,7 +104,7 @@ CommandLines X264CommandLines(const X264Options& o)
     if (Interlaceable(o.frameRateIndex))
         p += o.fakeInterlaced ? QStringLiteral(" --fake-interlaced") : QStringLiteral(" --tff");
 
-    const QString tail = QuotePath(o.outputPath) + QLatin1Char(' ') + QuotePath(o.inputPath);
+    const QString tail = QuotePathFor(dialect, o.outputPath) + QLatin1Char(' ') + QuotePathFor(dialect, o.inputPath);
     if (o.twoPass)
         return {{p + QStringLiteral(" --pass 1 -o ") + tail, p + QStringLiteral(" --pass 2 -o ") + tail}, {}};
     return {{p + QStringLiteral(" -o ") + tail}, {}};

@@ -40,5 +40,6 @@ QStringList X264AspectItems();
 // no " --tune " occurs. Returns the trimmed text.
 QString ExtractX264Tune(const QString& params, int* tuneIndex);
 
-// One line, or two for two passes; refused when a list index lies outside its table.
-CommandLines X264CommandLines(const X264Options& o);
+// One line, or two for two passes, with the paths quoted for the dialect; refused
+// when a list index lies outside its table.
+CommandLines X264CommandLines(const X264Options& o, ScriptDialect dialect = BuildDialect());

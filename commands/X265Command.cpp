@@ -24,10 +24,10 @@ const QString kSdrColour =
     QStringLiteral("--colorprim \"bt709\" --transfer \"bt709\" --colormatrix \"bt709\"");
 
 // The first marker in any case becomes the pipe into the x265 path; later ones stay.
-QString PipeIntoX265(QString params, const QString& x265Path)
+QString PipeIntoX265(QString params, const QString& x265Path, ScriptDialect dialect)
 {
     const int at = params.indexOf(kMarker, 0, Qt::CaseInsensitive);
-    return params.replace(at, kMarker.size(), QStringLiteral("| ") + QuotePath(x265Path));
+    return params.replace(at, kMarker.size(), QStringLiteral("| ") + QuotePathFor(dialect, x265Path));
 }
 
 } // namespace
@@ -40,7 +40,7 @@ QStringList X265TuneItems()
                     "zerolatency", "zero-latency"});
 }
 
-CommandLines X265CommandLines(const X265Options& o)
+CommandLines X265CommandLines(const X265Options& o, ScriptDialect dialect)
 {
     const QString params = FlattenParams(o.params);
     // Only the exact spelling passes, though any spelling is replaced below.
@@ -56,8 +56,8 @@ CommandLines X265CommandLines(const X265Options& o)
         return {{}, QStringLiteral("Tune not selected.")};
     const QString rate = QString::fromLatin1(kFrameRates[o.frameRateIndex].rate);
 
-    QString p = QuotePath(o.ffmpegPath) + QStringLiteral(" -i ") + QuotePath(o.inputPath);
-    p += QStringLiteral(" -r ") + rate + QLatin1Char(' ') + PipeIntoX265(params, o.x265Path);
+    QString p = QuotePathFor(dialect, o.ffmpegPath) + QStringLiteral(" -i ") + QuotePathFor(dialect, o.inputPath);
+    p += QStringLiteral(" -r ") + rate + QLatin1Char(' ') + PipeIntoX265(params, o.x265Path, dialect);
     if (o.tuneIndex > 0)
         p += QStringLiteral(" --tune ") + tunes[o.tuneIndex];
     p += QStringLiteral(" --bitrate ") + o.bitrate;
@@ -68,7 +68,7 @@ CommandLines X265CommandLines(const X265Options& o)
     p += QStringLiteral(" --preset ") + speeds[o.speedIndex];
     p += QLatin1Char(' ') + (o.hdr ? FlattenParams(o.hdrParams) : kSdrColour);
 
-    const QString output = QuotePath(o.outputPath);
+    const QString output = QuotePathFor(dialect, o.outputPath);
     if (o.twoPass)
         return {{p + QStringLiteral(" --pass 1 --output ") + output,
                  p + QStringLiteral(" --pass 2 --output ") + output},

@@ -31,4 +31,4 @@ QStringList X265TuneItems();
 
 // One line, or two for two passes. Refused when the parameter text holds no
 // "| x265" (exact case) or a list index lies outside its table.
-CommandLines X265CommandLines(const X265Options& o);
+CommandLines X265CommandLines(const X265Options& o, ScriptDialect dialect = BuildDialect());

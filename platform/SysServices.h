@@ -25,6 +25,9 @@ std::string WindowsDirectory();
 
 // The system ANSI code page; 65001 (UTF-8) on POSIX.
 unsigned AnsiCodePage();
+// The code page a new console starts with (the OEM one), in which cmd reads batch
+// files; 65001 (UTF-8) on POSIX.
+unsigned ConsoleCodePage();
 // A text in a code page, or the character that stops it.
 struct CodePageText {
     std::string bytes;   // the whole text, when the code page carries every character

@@ -177,6 +177,8 @@ std::string WindowsDirectory() { return {}; }
 
 unsigned AnsiCodePage() { return 65001; }
 
+unsigned ConsoleCodePage() { return 65001; }
+
 CodePageText ToCodePage(const std::string& utf8, unsigned codePage)
 {
     if (codePage == 65001)

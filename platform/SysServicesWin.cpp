@@ -156,6 +156,8 @@ std::string WindowsDirectory()
 
 unsigned AnsiCodePage() { return GetACP(); }
 
+unsigned ConsoleCodePage() { return GetOEMCP(); }
+
 CodePageText ToCodePage(const std::string& utf8, unsigned codePage)
 {
     if (codePage == CP_UTF8)

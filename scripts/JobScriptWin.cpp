@@ -18,7 +18,9 @@ QString PauseLine() { return QStringLiteral("pause"); }
 
 QString DeleteLine(const QString& scriptPath) { return "del " + QuotePathForCmd(scriptPath); }
 
-ScriptBytes Bytes(const QStringList& lines) { return CmdScriptBytes(lines, sys::AnsiCodePage()); }
+// cmd reads a batch file in its console's code page, the OEM one, not the ANSI one:
+// written in ANSI, an é reached the tools as another letter.
+ScriptBytes Bytes(const QStringList& lines) { return CmdScriptBytes(lines, sys::ConsoleCodePage()); }
 
 bool IsRoot(const QString& folder) { return folder.isEmpty() || (folder.size() == 2 && folder[1] == ':'); }
 

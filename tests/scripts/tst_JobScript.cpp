@@ -211,8 +211,8 @@ void TestJobScript::saveTruncates()
     lines << QStringLiteral("tool 'Łódź'");
     QString error;
 #ifdef _WIN32
-    // Whether the system code page carries "Ł" decides; a refused script leaves the old file.
-    const ScriptBytes cmd = CmdScriptBytes(lines, sys::AnsiCodePage());
+    // Whether the console's code page carries "Ł" decides; a refused script leaves the old file.
+    const ScriptBytes cmd = CmdScriptBytes(lines, sys::ConsoleCodePage());
     QCOMPARE(SaveScript(lines, path, &error), cmd.refusal.isEmpty());
     QCOMPARE(error, cmd.refusal);
     QCOMPARE(ReadFile(path), cmd.refusal.isEmpty() ? cmd.bytes : QByteArray(4096, 'x'));
