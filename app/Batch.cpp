@@ -2,7 +2,9 @@
 
 #include "JobScript.h"
 #include "Messages.h"
+#include "Presets.h"
 #include "SysToolz.h"
+#include "TrimBlanks.h"
 #include "uMain.h"
 
 #include <QCoreApplication>
@@ -13,12 +15,14 @@
 namespace {
 
 const char* const kUsage =
-    "Usage: corvane PAGE INPUT OUTPUT [OUTPUT2] --encode [--yes] [--print | --here]\n"
+    "Usage: corvane PAGE INPUT OUTPUT [OUTPUT2] --encode [--preset NAME] [--yes] [--print | --here]\n"
+    "       corvane PAGE --list-presets\n"
     "       corvane --help | --version\n"
     "\n"
     "Runs a page's encode with the options saved in the window, without showing it:\n"
-    "the stored settings are restored, the files filled in, auto-detect run, and the\n"
-    "page's encode button pressed. The stored settings are never changed.\n"
+    "the stored settings are restored, the preset applied, the files filled in,\n"
+    "auto-detect run, and the page's encode button pressed. The stored settings are\n"
+    "never changed.\n"
     "\n"
     "PAGE:\n"
     "  264      x264:          INPUT OUTPUT\n"
@@ -28,6 +32,11 @@ const char* const kUsage =
     "\n"
     "Options:\n"
     "  --encode   press the page's encode button (required)\n"
+    "  --preset NAME\n"
+    "             apply the page's preset NAME, saved in the window, over the stored\n"
+    "             settings\n"
+    "  --list-presets\n"
+    "             write the page's presets to standard output, one a line\n"
     "  --yes      answer Yes to the overwrite questions (otherwise No)\n"
     "  --print    write the job script to standard output instead of starting it\n"
     "  --here     run the job in this terminal without the pause, wait for it and\n"
@@ -84,12 +93,23 @@ struct BatchRequest {
     bool encode = false;
     bool yes = false;
     JobMode mode = JobMode::Launch;
+    QString preset; // empty: none
+    bool listPresets = false;
 };
 
 int PathsWanted(const QString& page, int* most)
 {
     *most = page.compare(QLatin1String("dv"), Qt::CaseInsensitive) == 0 ? 3 : 2;
     return 2;
+}
+
+QString UnknownPreset(const QString& page, const QString& name)
+{
+    const QStringList names = PresetNames(page);
+    if (names.isEmpty())
+        return QStringLiteral("no preset \"%1\": the page %2 has no presets").arg(name, page);
+    return QStringLiteral("no preset \"%1\" on the page %2; its presets:\n  ").arg(name, page) +
+           names.join(QStringLiteral("\n  "));
 }
 
 bool IsPage(const QString& word)
@@ -122,8 +142,16 @@ int RunBatch(const QStringList& args)
     }
 
     BatchRequest request;
-    for (const QString& a : args) {
-        if (a == QLatin1String("--encode"))
+    for (int i = 0; i < args.size(); ++i) {
+        const QString& a = args[i];
+        if (a == QLatin1String("--preset")) {
+            // The next argument is the name, whatever it looks like.
+            if (i + 1 == args.size() || TrimBlanks(args[i + 1]).isEmpty())
+                return UsageError(QStringLiteral("--preset needs a name"));
+            request.preset = TrimBlanks(args[++i]);
+        } else if (a == QLatin1String("--list-presets"))
+            request.listPresets = true;
+        else if (a == QLatin1String("--encode"))
             request.encode = true;
         else if (a == QLatin1String("--yes"))
             request.yes = true;
@@ -140,6 +168,14 @@ int RunBatch(const QStringList& args)
     if (request.startup.isEmpty() || !IsPage(request.startup.first()))
         return UsageError(request.startup.isEmpty() ? QStringLiteral("no page given")
                                                     : QStringLiteral("unknown page ") + request.startup.first());
+    const QString pageKeyword = request.startup.first();
+    if (request.listPresets) {
+        if (request.startup.size() > 1 || request.encode || !request.preset.isEmpty())
+            return UsageError(QStringLiteral("--list-presets takes the page alone"));
+        for (const QString& name : PresetNames(pageKeyword))
+            Print(stdout, name + '\n');
+        return 0;
+    }
     int most = 0;
     const int least = PathsWanted(request.startup.first(), &most);
     const int paths = int(request.startup.size()) - 1;
@@ -147,11 +183,15 @@ int RunBatch(const QStringList& args)
         return UsageError(QStringLiteral("the page %1 takes %2 to %3 paths").arg(request.startup.first()).arg(least).arg(most));
     if (!request.encode)
         return UsageError(QStringLiteral("nothing to do without --encode"));
+    if (!request.preset.isEmpty() && !PresetNames(pageKeyword).contains(request.preset))
+        return UsageError(UnknownPreset(pageKeyword, request.preset));
 
     const ConsoleMessages messages(request.yes);
     TfrmMain window;
     window.SetSaveSettingsOnClose(false);
     window.SetStartupArguments(request.startup);
+    if (!request.preset.isEmpty())
+        ApplyPreset(window, pageKeyword, request.preset);
     QWidget* page = window.ApplyStartupArguments();
     const ScopedJobMode mode(request.mode);
     window.EncodeButtonOf(page)->click();

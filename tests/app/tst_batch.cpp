@@ -3,6 +3,7 @@
 #include "uMain.h"
 
 #include "JobScript.h"
+#include "Presets.h"
 #include "StrToolz.h"
 #include "TFilenameEdit.h"
 #include "TSpinEdit.h"
@@ -16,6 +17,8 @@
 #include <QProcess>
 #include <QPushButton>
 #include <QStandardPaths>
+
+#include <functional>
 
 namespace {
 
@@ -61,6 +64,26 @@ class TestBatch : public QObject {
         return r;
     }
 
+    // What the window's own encode button writes for the start-up arguments, with
+    // the stored settings and whatever `prepare` does before the files are filled
+    // in; the script's own name as a printed job shows it.
+    static QByteArray WindowsJob(const QStringList& startup, const std::function<void(TfrmMain&)>& prepare = {})
+    {
+        FakeTerminal terminal(false);
+        TestMessages boxes;
+        TfrmMain w;
+        w.SetSaveSettingsOnClose(false);
+        if (prepare)
+            prepare(w);
+        w.SetStartupArguments(startup);
+        w.EncodeButtonOf(w.ApplyStartupArguments())->click();
+        if (!QTest::qWaitFor([&] { return terminal.called(); }, 20000))
+            return {};
+        QFile::remove(terminal.scriptPath());
+        return terminal.script().replace(QuotePath(terminal.scriptPath()).toUtf8(),
+                                         QuotePath(ScriptNamePlaceholder()).toUtf8());
+    }
+
 private slots:
     void initTestCase()
     {
@@ -92,19 +115,62 @@ private slots:
         QCOMPARE(r.status, 0);
         QVERIFY2(r.out.contains("--bitrate 1200"), r.out.constData());
         QVERIFY(!QFile::exists(output));
+        QCOMPARE(r.out, WindowsJob({"264", input_, output}));
+    }
 
-        FakeTerminal terminal(false);
-        TestMessages boxes;
-        TfrmMain w;
-        w.SetSaveSettingsOnClose(false);
-        w.SetStartupArguments({"264", input_, output});
-        w.ApplyStartupArguments();
-        w.btnEncode264->click();
-        QTRY_VERIFY(terminal.called());
-        QByteArray printed = r.out;
-        printed.replace(QuotePath(ScriptNamePlaceholder()).toUtf8(), QuotePath(terminal.scriptPath()).toUtf8());
-        QCOMPARE(terminal.script(), printed);
-        QFile::remove(terminal.scriptPath());
+    void presetChangesThePrintedJobAsTheWindowsPresetDoes()
+    {
+        {
+            TfrmMain w;
+            w.SetSaveSettingsOnClose(false);
+            w.edBitrate264->setValue(2500);
+            w.chb2pass264->setChecked(false);
+            w.cmbDemuxer->setCurrentIndex(2);
+            TestMessages boxes;
+            boxes.ExpectText(QStringLiteral("TV 1080i"));
+            w.btnSavePreset264->click();
+            QVERIFY(boxes.allAnswered());
+        }
+        const QString output = work_.filePath(QStringLiteral("preset.264"));
+        const QStringList startup = {"264", input_, output};
+        const Run plain = Corvane(startup + QStringList{"--encode", "--print"});
+        const Run r = Corvane(startup + QStringList{"--encode", "--preset", "TV 1080i", "--print"});
+        QCOMPARE(r.status, 0);
+        QVERIFY2(r.out.contains("--bitrate 2500"), r.out.constData());
+        QVERIFY(r.out != plain.out);
+        QCOMPARE(r.out, WindowsJob(startup, [](TfrmMain& w) {
+                     w.cmbPreset264->setCurrentIndex(w.cmbPreset264->findText(QStringLiteral("TV 1080i")));
+                 }));
+    }
+
+    void presetsListedOrAnUnknownOneRefused()
+    {
+        {
+            TfrmMain w;
+            w.SetSaveSettingsOnClose(false);
+            QString error;
+            for (const QString& name : QStringList{"UHD HDR10", "--odd name"})
+                QVERIFY2(SavePreset(w, QStringLiteral("265"), name, &error), qPrintable(error));
+        }
+        const Run list = Corvane({"265", "--list-presets"});
+        QCOMPARE(list.status, 0);
+        QCOMPARE(list.out, QByteArray("--odd name\nUHD HDR10\n"));
+        const Run none = Corvane({"audio", "--list-presets"});
+        QCOMPARE(none.status, 0);
+        QCOMPARE(none.out, QByteArray());
+
+        const QByteArray storeBefore = ReadAll(StoreFile());
+        const Run unknown = Corvane({"265", input_, "o.265", "--encode", "--preset", "UHD", "--print"});
+        QCOMPARE(unknown.status, 2);
+        QVERIFY2(unknown.err.contains(
+                     QLatin1String("corvane: no preset \"UHD\" on the page 265; its presets:\n  --odd name\n  UHD HDR10\n\n")),
+                 qPrintable(unknown.err));
+        QVERIFY(unknown.out.isEmpty());
+        const Run noneThere = Corvane({"audio", input_, "o.ac3", "--encode", "--preset", "UHD"});
+        QCOMPARE(noneThere.status, 2);
+        QVERIFY2(noneThere.err.contains(QLatin1String("corvane: no preset \"UHD\": the page audio has no presets\n")),
+                 qPrintable(noneThere.err));
+        QCOMPARE(ReadAll(StoreFile()), storeBefore);
     }
 
     void hereRunsTheRealEncoder()
@@ -164,6 +230,9 @@ private slots:
         QTest::newRow("unknown option") << QStringList{"264", input_, "o.264", "--encode", "--fast"};
         QTest::newRow("print and here") << QStringList{"264", input_, "o.264", "--encode", "--print", "--here"};
         QTest::newRow("no --encode") << QStringList{"264", input_, "o.264", "--yes"};
+        QTest::newRow("--preset without a name") << QStringList{"264", input_, "o.264", "--encode", "--preset"};
+        QTest::newRow("--list-presets with paths") << QStringList{"264", input_, "--list-presets"};
+        QTest::newRow("--list-presets of no page") << QStringList{"266", "--list-presets"};
     }
 
     void usageErrors()
@@ -178,7 +247,8 @@ private slots:
     {
         const Run help = Corvane({"--help"});
         QCOMPARE(help.status, 0);
-        for (const char* word : {"264", "265", "dv", "audio", "--encode", "--yes", "--print", "--here"})
+        for (const char* word : {"264", "265", "dv", "audio", "--encode", "--preset", "--list-presets", "--yes",
+                                 "--print", "--here"})
             QVERIFY2(help.out.contains(word), word);
         const Run version = Corvane({"--version"});
         QCOMPARE(version.status, 0);
