@@ -4,48 +4,17 @@
 
 #include "TFilenameEdit.h"
 
+#include "ExternalTools.h"
 #include "FakeTerminal.h"
 #include "TestMessages.h"
 #include "TestStore.h"
 
 #include <QtTest>
 #include <QComboBox>
-#include <QDirIterator>
-#include <QProcess>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QStandardPaths>
 
 namespace {
-
-QString Tool(const char* name)
-{
-    return QStandardPaths::findExecutable(QString::fromLatin1(name));
-}
-
-QString Run(const QString& program, const QStringList& args)
-{
-    QProcess p;
-    p.start(program, args);
-    if (!p.waitForFinished(120000) || p.exitCode() != 0)
-        return QStringLiteral("<failed: %1>").arg(QString::fromLocal8Bit(p.readAllStandardError()));
-    return QString::fromUtf8(p.readAllStandardOutput()).trimmed();
-}
-
-QString AudioField(const QString& file, const char* field)
-{
-    return Run(Tool("mediainfo"), {QStringLiteral("--Inform=Audio;%%1%").arg(QLatin1String(field)), file});
-}
-
-// Anything a broken quoting would have executed leaves a file named "pwned*".
-QStringList Planted(const QString& root)
-{
-    QStringList found;
-    QDirIterator it(root, {QStringLiteral("pwned*")}, QDir::Files, QDirIterator::Subdirectories);
-    while (it.hasNext())
-        found << it.next();
-    return found;
-}
 
 void Select(QComboBox* combo, const char* item)
 {
@@ -67,21 +36,16 @@ private slots:
     void init() { store_.clear(); } // every test starts from a first run
     void initTestCase()
     {
+        const QString missing = MissingTool({"ffmpeg", "mediainfo"});
+        QVERIFY2(missing.isEmpty(), qPrintable(missing + " is not installed"));
         ffmpeg_ = Tool("ffmpeg");
-        QVERIFY2(!ffmpeg_.isEmpty(), "ffmpeg is not installed");
-        QVERIFY2(!Tool("mediainfo").isEmpty(), "mediainfo is not installed");
 
-        QDir base(base_.path());
-        QVERIFY(base.mkdir(QStringLiteral("tmp dir")));
-        qputenv("TMPDIR", base.filePath(QStringLiteral("tmp dir")).toLocal8Bit());
-        const QString clips = QStringLiteral("clips & it's $(touch pwned1) 50%");
-        QVERIFY(base.mkdir(clips));
-        clips_ = base.filePath(clips);
+        clips_ = MakeJobFolders(base_.path(), QStringLiteral("clips & it's $(touch pwned1) 50%"));
+        QVERIFY(!clips_.isEmpty());
         input_ = clips_ + QStringLiteral("/in put `touch pwned2`.wav");
         // Four seconds of two tones at 44.1 kHz, so the resampling shows too.
-        QCOMPARE(Run(ffmpeg_, {"-v", "error", "-f", "lavfi", "-i",
-                               "aevalsrc=sin(440*2*PI*t)|sin(660*2*PI*t):s=44100:d=4", "-c:a",
-                               "pcm_s16le", input_}),
+        QCOMPARE(MakeClip(ffmpeg_, "aevalsrc=sin(440*2*PI*t)|sin(660*2*PI*t):s=44100:d=4",
+                          {"-c:a", "pcm_s16le"}, input_),
                  QString());
         QCOMPARE(AudioField(input_, "Channel(s)"), QStringLiteral("2"));
     }

@@ -7,6 +7,7 @@
 #include "TFilenameEdit.h"
 
 #include "DefaultParams.h"
+#include "ExternalTools.h"
 #include "FakeTerminal.h"
 #include "TestMessages.h"
 #include "TestStore.h"
@@ -14,7 +15,6 @@
 #include <QtTest>
 #include <QCheckBox>
 #include <QComboBox>
-#include <QDirIterator>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
@@ -35,16 +35,6 @@ bool Write(const QString& path, const QByteArray& bytes)
 {
     QFile f(path);
     return f.open(QIODevice::WriteOnly) && f.write(bytes) == bytes.size();
-}
-
-// Anything a broken quoting would have executed leaves a file named "pwned*".
-QStringList Planted(const QString& root)
-{
-    QStringList found;
-    QDirIterator it(root, {QStringLiteral("pwned*")}, QDir::Files, QDirIterator::Subdirectories);
-    while (it.hasNext())
-        found << it.next();
-    return found;
 }
 
 } // namespace

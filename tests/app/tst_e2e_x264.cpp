@@ -4,44 +4,14 @@
 
 #include "TFilenameEdit.h"
 
+#include "ExternalTools.h"
 #include "FakeTerminal.h"
 #include "TestMessages.h"
 #include "TestStore.h"
 
 #include <QtTest>
 #include <QCheckBox>
-#include <QDirIterator>
-#include <QProcess>
 #include <QPushButton>
-#include <QStandardPaths>
-
-namespace {
-
-QString Tool(const char* name)
-{
-    return QStandardPaths::findExecutable(QString::fromLatin1(name));
-}
-
-QString Run(const QString& program, const QStringList& args)
-{
-    QProcess p;
-    p.start(program, args);
-    if (!p.waitForFinished(120000) || p.exitCode() != 0)
-        return QStringLiteral("<failed: %1>").arg(QString::fromLocal8Bit(p.readAllStandardError()));
-    return QString::fromUtf8(p.readAllStandardOutput()).trimmed();
-}
-
-// Anything a broken quoting would have executed leaves a file named "pwned*".
-QStringList Planted(const QString& root)
-{
-    QStringList found;
-    QDirIterator it(root, {QStringLiteral("pwned*")}, QDir::Files, QDirIterator::Subdirectories);
-    while (it.hasNext())
-        found << it.next();
-    return found;
-}
-
-} // namespace
 
 class TestE2eX264 : public QObject {
     Q_OBJECT
@@ -54,21 +24,15 @@ private slots:
     void init() { store_.clear(); } // every test starts from a first run
     void initTestCase()
     {
+        const QString missing = MissingTool({"x264", "ffmpeg", "mediainfo"});
+        QVERIFY2(missing.isEmpty(), qPrintable(missing + " is not installed"));
         x264_ = Tool("x264");
-        QVERIFY2(!x264_.isEmpty(), "x264 is not installed");
-        QVERIFY2(!Tool("ffmpeg").isEmpty(), "ffmpeg is not installed");
-        QVERIFY2(!Tool("mediainfo").isEmpty(), "mediainfo is not installed");
 
-        QDir base(base_.path());
-        QVERIFY(base.mkdir(QStringLiteral("tmp dir")));
-        qputenv("TMPDIR", base.filePath(QStringLiteral("tmp dir")).toLocal8Bit());
-        const QString clips = QStringLiteral("clips & it's $(touch pwned1) 50%");
-        QVERIFY(base.mkdir(clips));
-        clips_ = base.filePath(clips);
+        clips_ = MakeJobFolders(base_.path(), QStringLiteral("clips & it's $(touch pwned1) 50%"));
+        QVERIFY(!clips_.isEmpty());
         input_ = clips_ + QStringLiteral("/in put `touch pwned2` \u00e9.y4m");
-        QCOMPARE(Run(Tool("ffmpeg"), {"-v", "error", "-f", "lavfi", "-i",
-                                      "testsrc=size=320x240:rate=25", "-frames:v", "10",
-                                      "-pix_fmt", "yuv420p", input_}),
+        QCOMPARE(MakeClip(Tool("ffmpeg"), "testsrc=size=320x240:rate=25",
+                          {"-frames:v", "10", "-pix_fmt", "yuv420p"}, input_),
                  QString());
     }
 
@@ -100,7 +64,7 @@ private slots:
         QTRY_VERIFY_WITH_TIMEOUT(!QFile::exists(terminal.scriptPath()), 120000);
 
         QVERIFY2(QFileInfo(out).size() > 0, qPrintable(out));
-        QCOMPARE(Run(Tool("mediainfo"), {"--Inform=Video;%Format%", out}), QStringLiteral("AVC"));
+        QCOMPARE(MediaInfo(out, "Video;%Format%"), QStringLiteral("AVC"));
         QCOMPARE(QFile::exists(clips_ + QStringLiteral("/x264_2pass.log")), twoPass);
         QCOMPARE(Planted(base_.path()), QStringList());
         QFile::remove(clips_ + QStringLiteral("/x264_2pass.log"));

@@ -5,6 +5,7 @@
 
 #include "TFilenameEdit.h"
 
+#include "ExternalTools.h"
 #include "FakeTerminal.h"
 #include "TestMessages.h"
 #include "TestStore.h"
@@ -12,38 +13,7 @@
 #include <QtTest>
 #include <QCheckBox>
 #include <QComboBox>
-#include <QDirIterator>
-#include <QProcess>
 #include <QPushButton>
-#include <QStandardPaths>
-
-namespace {
-
-QString Tool(const char* name)
-{
-    return QStandardPaths::findExecutable(QString::fromLatin1(name));
-}
-
-QString Run(const QString& program, const QStringList& args)
-{
-    QProcess p;
-    p.start(program, args);
-    if (!p.waitForFinished(120000) || p.exitCode() != 0)
-        return QStringLiteral("<failed: %1>").arg(QString::fromLocal8Bit(p.readAllStandardError()));
-    return QString::fromUtf8(p.readAllStandardOutput()).trimmed();
-}
-
-// Anything a broken quoting would have executed leaves a file named "pwned*".
-QStringList Planted(const QString& root)
-{
-    QStringList found;
-    QDirIterator it(root, {QStringLiteral("pwned*")}, QDir::Files, QDirIterator::Subdirectories);
-    while (it.hasNext())
-        found << it.next();
-    return found;
-}
-
-} // namespace
 
 class TestE2eX265 : public QObject {
     Q_OBJECT
@@ -56,32 +26,27 @@ private slots:
     void init() { store_.clear(); } // every test starts from a first run
     void initTestCase()
     {
+        const QString missing = MissingTool({"x265", "ffmpeg", "mediainfo"});
+        QVERIFY2(missing.isEmpty(), qPrintable(missing + " is not installed"));
         const QString x265 = Tool("x265");
         const QString ffmpeg = Tool("ffmpeg");
-        QVERIFY2(!x265.isEmpty(), "x265 is not installed");
-        QVERIFY2(!ffmpeg.isEmpty(), "ffmpeg is not installed");
-        QVERIFY2(!Tool("mediainfo").isEmpty(), "mediainfo is not installed");
 
-        QDir base(base_.path());
-        QVERIFY(base.mkdir(QStringLiteral("tmp dir")));
-        qputenv("TMPDIR", base.filePath(QStringLiteral("tmp dir")).toLocal8Bit());
+        clips_ = MakeJobFolders(base_.path(), QStringLiteral("clips & it's $(touch pwned2) 50%"));
+        QVERIFY(!clips_.isEmpty());
 
         // The tools under names that must stay whole on both sides of the pipe.
         const QString tools = QStringLiteral("tool's | dir; $(touch pwned0)");
+        QDir base(base_.path());
         QVERIFY(base.mkdir(tools));
         x265_ = base.filePath(tools) + QStringLiteral("/x 265 & co");
         ffmpeg_ = base.filePath(tools) + QStringLiteral("/ff`touch pwned1`mpeg");
         QVERIFY(QFile::link(x265, x265_));
         QVERIFY(QFile::link(ffmpeg, ffmpeg_));
 
-        const QString clips = QStringLiteral("clips & it's $(touch pwned2) 50%");
-        QVERIFY(base.mkdir(clips));
-        clips_ = base.filePath(clips);
         input_ = clips_ + QStringLiteral("/in put `touch pwned3` \u00e9.mkv");
         // The default parameter text expects 3840x2160 frames.
-        QCOMPARE(Run(ffmpeg, {"-v", "error", "-f", "lavfi", "-i",
-                              "testsrc2=size=3840x2160:rate=24000/1001", "-frames:v", "5",
-                              "-c:v", "mpeg4", "-q:v", "5", input_}),
+        QCOMPARE(MakeClip(ffmpeg, "testsrc2=size=3840x2160:rate=24000/1001",
+                          {"-frames:v", "5", "-c:v", "mpeg4", "-q:v", "5"}, input_),
                  QString());
     }
 
@@ -122,9 +87,9 @@ private slots:
         QTRY_VERIFY_WITH_TIMEOUT(!QFile::exists(terminal.scriptPath()), 180000);
 
         QVERIFY2(QFileInfo(out).size() > 0, qPrintable(out));
-        QCOMPARE(Run(Tool("mediainfo"), {"--Inform=Video;%Format%|%Width%x%Height%|%FrameCount%", out}),
+        QCOMPARE(MediaInfo(out, "Video;%Format%|%Width%x%Height%|%FrameCount%"),
                  QStringLiteral("HEVC|3840x2160|5"));
-        QCOMPARE(Run(Tool("mediainfo"), {"--Inform=Video;%colour_primaries%|%transfer_characteristics%", out}),
+        QCOMPARE(MediaInfo(out, "Video;%colour_primaries%|%transfer_characteristics%"),
                  colour);
         QCOMPARE(QFile::exists(clips_ + QStringLiteral("/x265_2pass.log")), twoPass);
         QCOMPARE(Planted(base_.path()), QStringList());

@@ -9,6 +9,7 @@
 #include "TFilenameEdit.h"
 
 #include "FakeTerminal.h"
+#include "TestFiles.h"
 #include "TestMessages.h"
 #include "TestStore.h"
 
@@ -19,22 +20,6 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTabWidget>
-
-namespace {
-
-void Touch(const QString& path)
-{
-    QFile f(path);
-    QVERIFY(f.open(QIODevice::WriteOnly));
-    f.write("old");
-}
-
-QStringList Entries(const QString& dir)
-{
-    return QDir(dir).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden | QDir::System);
-}
-
-} // namespace
 
 class TestJobPreview : public QObject {
     Q_OBJECT
@@ -77,8 +62,8 @@ private slots:
         qputenv("TMPDIR", QFile::encodeName(tmp_));
         file_ = work_.filePath(QStringLiteral("tool & input"));
         out_ = work_.filePath(QStringLiteral("exists out"));
-        Touch(file_);
-        Touch(out_);
+        Touch(file_, "old");
+        Touch(out_, "old");
     }
 
     void previewIsWhatTheEncodeWrites_data()
@@ -94,7 +79,7 @@ private slots:
         TfrmMain w;
         QPushButton* encode = Prepare(w, page);
         FakeTerminal terminal(false);
-        const QStringList before = Entries(work_.path()) + Entries(tmp_);
+        const QStringList before = Entries(work_.path(), QDir::AllEntries) + Entries(tmp_, QDir::AllEntries);
         QByteArray preview;
         {
             TestMessages boxes; // the overwrite question is not asked: nothing queued
@@ -108,7 +93,7 @@ private slots:
             dialog->close();
         }
         // Nothing created, written, deleted, trimmed or launched.
-        QCOMPARE(Entries(work_.path()) + Entries(tmp_), before);
+        QCOMPARE(Entries(work_.path(), QDir::AllEntries) + Entries(tmp_, QDir::AllEntries), before);
         QCOMPARE(w.edPythonDV->text(), QStringLiteral("  ") + file_ + QStringLiteral("  "));
         QVERIFY(w.edTempDV->text().endsWith('/'));
         QVERIFY(!terminal.called());

@@ -8,6 +8,7 @@
 #include "DefaultParams.h"
 #include "FakeTerminal.h"
 #include "TestMessages.h"
+#include "TestFiles.h"
 #include "TestStore.h"
 
 #include <QtTest>
@@ -15,21 +16,6 @@
 #include <QComboBox>
 #include <QDir>
 #include <QPushButton>
-
-namespace {
-
-void Touch(const QString& path)
-{
-    QFile f(path);
-    QVERIFY(f.open(QIODevice::WriteOnly));
-}
-
-QStringList Entries(const QString& dir)
-{
-    return QDir(dir).entryList(QDir::Files | QDir::NoDotAndDotDot | QDir::Hidden | QDir::System);
-}
-
-} // namespace
 
 class TestPage264 : public QObject {
     Q_OBJECT

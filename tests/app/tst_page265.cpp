@@ -8,6 +8,7 @@
 
 #include "DefaultParams.h"
 #include "FakeTerminal.h"
+#include "TestFiles.h"
 #include "TestMessages.h"
 #include "X265Command.h"
 #include "TestStore.h"
@@ -20,17 +21,6 @@
 #include <QPushButton>
 
 namespace {
-
-void Touch(const QString& path)
-{
-    QFile f(path);
-    QVERIFY(f.open(QIODevice::WriteOnly));
-}
-
-QStringList Entries(const QString& dir)
-{
-    return QDir(dir).entryList(QDir::Files | QDir::NoDotAndDotDot | QDir::Hidden | QDir::System);
-}
 
 QStringList Items(const QComboBox* combo)
 {
@@ -61,11 +51,6 @@ class TestPage265 : public QObject {
         w.edFFmpeg->setText(ffmpeg_);
         w.edInput265->setText(input_);
         w.edOutput265->setText(output);
-    }
-
-    QStringList ScriptLines(const FakeTerminal& terminal)
-    {
-        return QString::fromUtf8(terminal.script()).split('\n');
     }
 
 private slots:
@@ -204,7 +189,7 @@ private slots:
                           QString(kDefaultParams265).replace("| x265", "| " + x265_) +
                           " --bitrate 50000 --vbv-maxrate 75000 --vbv-bufsize 70000"
                           " --keyint 24 --fps 24000/1001 --preset medium " + kSdr;
-        const QStringList lines = ScriptLines(terminal);
+        const QStringList lines = QString::fromUtf8(terminal.script()).split('\n');
         QCOMPARE(lines.size(), 6); // five lines, each ended by LF
         QCOMPARE(lines[1], p + " --pass 1 --output " + existing_);
         QCOMPARE(lines[2], p + " --pass 2 --output " + existing_);
@@ -230,7 +215,7 @@ private slots:
         QTest::mouseClick(w.btnEncode265, Qt::LeftButton);
         QVERIFY(boxes.shown.isEmpty());
         QTRY_VERIFY(terminal.called());
-        const QStringList lines = ScriptLines(terminal);
+        const QStringList lines = QString::fromUtf8(terminal.script()).split('\n');
         QCOMPARE(lines.size(), 4);
         QCOMPARE(lines[1], ffmpeg_ + " -i " + input_ + " -r 60000/1001 " +
                                QString(kDefaultParams265).replace("| x265", "| " + x265_) +

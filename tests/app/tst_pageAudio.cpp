@@ -8,6 +8,7 @@
 #include "TFilenameEdit.h"
 
 #include "FakeTerminal.h"
+#include "TestFiles.h"
 #include "TestMessages.h"
 #include "TestStore.h"
 #include "UndeletableFolder.h"
@@ -20,31 +21,6 @@
 #include <QProcess>
 #include <QPushButton>
 #include <QRadioButton>
-
-namespace {
-
-void Touch(const QString& path)
-{
-    QFile f(path);
-    QVERIFY(f.open(QIODevice::WriteOnly));
-}
-
-QStringList Entries(const QString& dir)
-{
-    return QDir(dir).entryList(QDir::Files | QDir::NoDotAndDotDot | QDir::Hidden | QDir::System);
-}
-
-// The script's lines as the terminal got them (the last, empty one dropped).
-QStringList ScriptLines(const FakeTerminal& terminal)
-{
-    QStringList lines = QString::fromUtf8(terminal.script()).split('\n');
-    if (!lines.isEmpty() && lines.last().isEmpty())
-        lines.removeLast();
-    return lines;
-}
-
-
-} // namespace
 
 class TestPageAudio : public QObject {
     Q_OBJECT

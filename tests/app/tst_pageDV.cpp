@@ -9,6 +9,7 @@
 #include "DVCommand.h"
 #include "DefaultParams.h"
 #include "FakeTerminal.h"
+#include "TestFiles.h"
 #include "TestMessages.h"
 #include "TestStore.h"
 
@@ -20,17 +21,6 @@
 
 namespace {
 
-void Touch(const QString& path)
-{
-    QFile f(path);
-    QVERIFY(f.open(QIODevice::WriteOnly));
-}
-
-QStringList Entries(const QString& dir)
-{
-    return QDir(dir).entryList(QDir::Files | QDir::NoDotAndDotDot | QDir::Hidden | QDir::System);
-}
-
 // Every fixture path holds a space, so sh quoting wraps it whole.
 QString Q(const QString& path) { return '\'' + path + '\''; }
 
@@ -39,14 +29,6 @@ QList<QLineEdit*> CheckedFields(const TfrmMain& w)
 {
     return {w.edPythonDV, w.edScriptDV, w.edDEE,     w.edDEELicense, w.edFFMpegDV,
             w.edInputDV,  w.edMetadataDV, w.edTempDV, w.edOutputBL,  w.edOutputEL};
-}
-
-QStringList ScriptLines(const FakeTerminal& terminal)
-{
-    QStringList lines = QString::fromUtf8(terminal.script()).split('\n');
-    if (lines.value(lines.size() - 1).isEmpty()) // each line ends with LF
-        lines.removeLast();
-    return lines;
 }
 
 bool HasSelfDeletion(const QStringList& lines)

@@ -2,6 +2,7 @@
 #include "FakeTerminal.h"
 #include "JobScript.h"
 #include "ScopedEnv.h"
+#include "TestFiles.h"
 #include "TestMessages.h"
 
 #include <QDir>
@@ -13,22 +14,6 @@
 #include <cstring>
 
 Q_DECLARE_METATYPE(std::optional<QByteArray>)
-
-namespace {
-
-QByteArray ReadFile(const QString& path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
-// Everything in the folder but . and ..
-QStringList Entries(const QString& folder)
-{
-    return QDir(folder).entryList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot);
-}
-
-} // namespace
 
 class TestRunJobScript : public QObject {
     Q_OBJECT
