@@ -2,6 +2,7 @@
 #include "ScopedEnv.h"
 #include "StrToolz.h"
 #include "SysServices.h"
+#include "TestFiles.h"
 #include "TestMessages.h"
 
 #include <QDir>
@@ -13,16 +14,6 @@
 
 #include <cerrno>
 #include <cstring>
-
-namespace {
-
-QByteArray ReadFile(const QString& path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
-} // namespace
 
 class TestJobScript : public QObject {
     Q_OBJECT
