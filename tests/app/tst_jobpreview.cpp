@@ -57,9 +57,8 @@ private slots:
 
     void initTestCase()
     {
-        tmp_ = work_.filePath(QStringLiteral("tmp"));
-        QVERIFY(QDir().mkpath(tmp_));
-        qputenv("TMPDIR", QFile::encodeName(tmp_));
+        tmp_ = MakeScriptTemp(work_.path());
+        QVERIFY(!tmp_.isEmpty());
         file_ = work_.filePath(QStringLiteral("tool & input"));
         out_ = work_.filePath(QStringLiteral("exists out"));
         Touch(file_, "old");

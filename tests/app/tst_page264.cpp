@@ -14,7 +14,6 @@
 #include <QtTest>
 #include <QCheckBox>
 #include <QComboBox>
-#include <QDir>
 #include <QPushButton>
 
 class TestPage264 : public QObject {
@@ -29,15 +28,13 @@ private slots:
     void init() { store_.clear(); } // every test starts from a first run
     void initTestCase()
     {
-        QDir(work_.path()).mkdir(QStringLiteral("tmp"));
-        tmp_ = work_.filePath(QStringLiteral("tmp"));
-        qputenv("TMPDIR", tmp_.toLocal8Bit());
+        tmp_ = MakeScriptTemp(work_.path());
+        QVERIFY(!tmp_.isEmpty());
         x264_ = work_.filePath(QStringLiteral("x264"));
         input_ = work_.filePath(QStringLiteral("in.y4m"));
         existing_ = work_.filePath(QStringLiteral("exists.264"));
-        Touch(x264_);
-        Touch(input_);
-        Touch(existing_);
+        for (const QString& f : {x264_, input_, existing_})
+            Touch(f);
     }
 
     void checksStopAtTheFirstFailure_data()

@@ -16,7 +16,6 @@
 #include <QtTest>
 #include <QCheckBox>
 #include <QComboBox>
-#include <QDir>
 #include <QPlainTextEdit>
 #include <QPushButton>
 
@@ -57,9 +56,8 @@ private slots:
     void init() { store_.clear(); } // every test starts from a first run
     void initTestCase()
     {
-        QDir(work_.path()).mkdir(QStringLiteral("tmp"));
-        tmp_ = work_.filePath(QStringLiteral("tmp"));
-        qputenv("TMPDIR", tmp_.toLocal8Bit());
+        tmp_ = MakeScriptTemp(work_.path());
+        QVERIFY(!tmp_.isEmpty());
         x265_ = work_.filePath(QStringLiteral("x265"));
         ffmpeg_ = work_.filePath(QStringLiteral("ffmpeg"));
         input_ = work_.filePath(QStringLiteral("in.mkv"));

@@ -55,9 +55,8 @@ private slots:
     void init() { store_.clear(); } // every test starts from a first run
     void initTestCase()
     {
-        QDir(work_.path()).mkdir(QStringLiteral("tmp"));
-        tmp_ = work_.filePath(QStringLiteral("tmp"));
-        qputenv("TMPDIR", tmp_.toLocal8Bit());
+        tmp_ = MakeScriptTemp(work_.path());
+        QVERIFY(!tmp_.isEmpty());
         eac3to_ = work_.filePath(QStringLiteral("eac3to"));
         ffmpeg_ = work_.filePath(QStringLiteral("ffmpeg"));
         input_ = work_.filePath(QStringLiteral("in.dts"));

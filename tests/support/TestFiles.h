@@ -18,6 +18,17 @@ inline void Touch(const QString& path, const QByteArray& bytes = {})
     QCOMPARE(f.write(bytes), qint64(bytes.size()));
 }
 
+// Makes a "tmp" folder below dir the TMPDIR of the job scripts; its path, empty
+// when it cannot be made.
+inline QString MakeScriptTemp(const QString& dir)
+{
+    const QString tmp = QDir(dir).filePath(QStringLiteral("tmp"));
+    if (!QDir().mkpath(tmp))
+        return {};
+    qputenv("TMPDIR", QFile::encodeName(tmp));
+    return tmp;
+}
+
 // The files in dir, hidden ones too; with QDir::AllEntries, its folders as well.
 inline QStringList Entries(const QString& dir, QDir::Filters kind = QDir::Files)
 {
