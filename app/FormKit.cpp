@@ -153,9 +153,9 @@ namespace {
 const char* const kLabelGrid = "labelGrid";
 }
 
-EncoderPage NewEncoderPage(const char* name, QPushButton* encode)
+EncoderPage NewEncoderPage(QWidget* pages, const char* name, QPushButton* encode)
 {
-    auto* page = new QWidget;
+    auto* page = new QWidget(pages);
     page->setObjectName(QString::fromLatin1(name));
     auto* v = new QVBoxLayout(page);
     v->setContentsMargins(0, 0, 0, 0);
@@ -253,9 +253,10 @@ QPushButton* EditButton(QWidget* parent, const char* name)
 
 QFont FixedPitchFont()
 {
-    QFont mono(QStringLiteral("Consolas"));
-    if (QFontInfo(mono).family() != mono.family())
-        mono = QFontDatabase::systemFont(QFontDatabase::FixedFont);
+    // Consolas first in the platform's fixed font's family list: no font is looked
+    // up until the report needs one.
+    QFont mono = QFontDatabase::systemFont(QFontDatabase::FixedFont);
+    mono.setFamilies(QStringList{QStringLiteral("Consolas")} + mono.families());
     mono.setPixelSize(11);
     return mono;
 }

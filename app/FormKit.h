@@ -54,13 +54,15 @@ constexpr int kStripHeight = 34;
 // ---- the page skeleton every encoder page shares ----
 
 // An encoder page: a main panel filling it and the strip with the encode button
-// at its right end. `layout` is the main panel's column.
+// at its right end. `layout` is the main panel's column. Made inside `pages`, the
+// page control, so its controls take the window's font as they are made instead of
+// all over again when the page is added.
 struct EncoderPage {
     QWidget* page;
     QWidget* main;
     QVBoxLayout* layout;
 };
-EncoderPage NewEncoderPage(const char* name, QPushButton* encode);
+EncoderPage NewEncoderPage(QWidget* pages, const char* name, QPushButton* encode);
 
 // A grid of labelled rows. Grids made with labelColumn set share one label-column
 // width across the pages (see EqualiseLabelColumns), so fields do not jump sideways.

@@ -69,9 +69,10 @@ struct PresetRows {
 PresetRows RowsOf(const TfrmMain& w, const QWidget* page)
 {
     PresetRows rows;
+    const QHash<QString, QWidget*> onPage = TFormStorage::ControlsByName(page);
     for (const StoredProperty& p : StoredProperties()) {
-        const auto* control = w.findChild<QWidget*>(QString::fromLatin1(p.control));
-        if (control && page->isAncestorOf(control) && !qobject_cast<const TBrowseEdit*>(control))
+        const QWidget* control = onPage.value(QString::fromLatin1(p.control));
+        if (control && !qobject_cast<const TBrowseEdit*>(control))
             rows.properties.push_back(p);
     }
     for (const StoredText& t : StoredTexts())

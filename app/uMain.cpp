@@ -44,17 +44,22 @@ public:
     }
 };
 
-void ApplyHintTiming(QWidget* window)
+// Set before the form is built: a style set afterwards polishes every control again.
+void UseHintTimingStyle()
 {
     if (!dynamic_cast<HintTimingStyle*>(qApp->style()))
         qApp->setStyle(new HintTimingStyle(qApp->style()->name()));
+}
+
+void ApplyHintDuration(QWidget* window)
+{
     for (QWidget* w : window->findChildren<QWidget*>())
         w->setToolTipDuration(5000);
 }
 
 // Tahoma 8 pt where installed, else the platform's sans-serif at the same 11 px.
-// A family list rather than a test: asking whether Tahoma is there resolves the
-// font database and the fall-backs for a missing family before anything is shown.
+// A family list rather than a test: asking whether Tahoma is there loaded a font of
+// its own, and its fall-backs, before anything was shown.
 QFont WindowFont()
 {
     QFont f;
@@ -78,6 +83,7 @@ TfrmMain::TfrmMain(QWidget* parent)
                           Qt::WindowContextHelpButtonHint),
       startupArgs_(QCoreApplication::arguments().mid(1))
 {
+    UseHintTimingStyle();
     setFont(WindowFont());
     CreateForm();
     setFixedSize(644, 435);
@@ -137,7 +143,7 @@ void TfrmMain::FormCreate()
     setWindowTitle(QStringLiteral("Corvane ") +
                    FileVersionText(QCoreApplication::applicationFilePath(), 0));
     ApplyFieldShades();
-    ApplyHintTiming(this);
+    ApplyHintDuration(this);
     rbAudioEncoderClick();
 }
 

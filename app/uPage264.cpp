@@ -30,7 +30,7 @@ constexpr int kMaxBufsize264 = 30000;
 QWidget* TfrmMain::CreatePage264()
 {
     btnEncode264 = Button(nullptr, "btnEncode264", QStringLiteral("Encode with x264"));
-    auto [page, main, v] = NewEncoderPage("ts264", btnEncode264);
+    auto [page, main, v] = NewEncoderPage(pcPages, "ts264", btnEncode264);
     ts264 = page;
     QWidget* p = main;
 

@@ -46,7 +46,7 @@ void JoinTitleRow(QLayout* memoBlock, QPushButton* button)
 QWidget* TfrmMain::CreatePage265()
 {
     btnEncode265 = Button(nullptr, "btnEncode265", QStringLiteral("Encode with x265"));
-    auto [page, main, v] = NewEncoderPage("ts265", btnEncode265);
+    auto [page, main, v] = NewEncoderPage(pcPages, "ts265", btnEncode265);
     ts265 = page;
     QWidget* p = main;
 

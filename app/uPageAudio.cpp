@@ -28,7 +28,7 @@ using Kind = TFilenameEdit::DialogKind;
 QWidget* TfrmMain::CreatePageAudio()
 {
     btnAudioEncode = Button(nullptr, "btnAudioEncode", QStringLiteral("Encode with Eac3To"));
-    auto [page, main, v] = NewEncoderPage("tsAudio", btnAudioEncode);
+    auto [page, main, v] = NewEncoderPage(pcPages, "tsAudio", btnAudioEncode);
     tsAudio = page;
     QWidget* p = main;
 

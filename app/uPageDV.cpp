@@ -27,7 +27,7 @@ using Kind = TFilenameEdit::DialogKind;
 QWidget* TfrmMain::CreatePageDV()
 {
     btnEncodeDV = Button(nullptr, "btnEncodeDV", QStringLiteral("Encode Dolby Vision"));
-    auto [page, main, v] = NewEncoderPage("tsDV", btnEncodeDV);
+    auto [page, main, v] = NewEncoderPage(pcPages, "tsDV", btnEncodeDV);
     tsDV = page;
     QWidget* p = main;
 

@@ -34,7 +34,7 @@ public:
 
 QWidget* TfrmMain::CreatePageInfo()
 {
-    tsInfo = new QWidget;
+    tsInfo = new QWidget(pcPages);
     tsInfo->setObjectName(QStringLiteral("tsInfo"));
     mInfo = new QPlainTextEdit(tsInfo);
     mInfo->setObjectName(QStringLiteral("mInfo"));

@@ -57,6 +57,15 @@ int Density(const QWidget* form)
 
 } // namespace
 
+QHash<QString, QWidget*> TFormStorage::ControlsByName(const QWidget* form)
+{
+    QHash<QString, QWidget*> controls;
+    for (QWidget* w : form->findChildren<QWidget*>())
+        if (!w->objectName().isEmpty() && !controls.contains(w->objectName()))
+            controls.insert(w->objectName(), w);
+    return controls;
+}
+
 QString TFormStorage::WriteFailure(const QString& fileName)
 {
     QSaveFile probe(fileName);
@@ -157,10 +166,11 @@ void TFormStorage::RestoreFormPlacement()
     if (store->status() != QSettings::NoError)
         return; // unreadable or unparsable: as if empty
     RestorePosition(*store);
+    const QHash<QString, QWidget*> controls = ControlsByName(form_);
     for (const StoredProperty& p : properties_) {
         const QVariant stored = store->value(EntryName(p));
         if (stored.isValid())
-            ApplyStoredText(form_->findChild<QWidget*>(QString::fromLatin1(p.control)), p.property,
+            ApplyStoredText(controls.value(QString::fromLatin1(p.control)), p.property,
                             TrimBlanks(EntryText(stored)));
     }
     for (const QString& name : declared_) {
@@ -189,8 +199,9 @@ bool TFormStorage::SaveFormPlacement(QString* error)
     store->setValue(kLeft, position.x());
     store->setValue(kTop, position.y());
     store->setValue(kDensity, Density(form_));
+    const QHash<QString, QWidget*> controls = ControlsByName(form_);
     for (const StoredProperty& p : properties_)
-        if (const QWidget* control = form_->findChild<QWidget*>(QString::fromLatin1(p.control)))
+        if (const QWidget* control = controls.value(QString::fromLatin1(p.control)))
             store->setValue(EntryName(p), ReadStoredText(control, p.property));
     for (const QString& name : declared_)
         if (values_.contains(name))

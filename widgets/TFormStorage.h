@@ -1,4 +1,5 @@
 #pragma once
+#include <QHash>
 #include <QSettings>
 #include <QString>
 #include <QStringList>
@@ -58,6 +59,9 @@ public:
     static std::unique_ptr<QSettings> OpenStore();
     // Why the store's file cannot be written, in the system's words.
     static QString WriteFailure(const QString& fileName);
+    // The controls under `form` by name, from one walk over it (the first of a name
+    // wins): a look-up per stored property walked the whole form each time.
+    static QHash<QString, QWidget*> ControlsByName(const QWidget* form);
 
 private:
     void RestorePosition(QSettings& store);
