@@ -166,19 +166,23 @@ def probe(corvane, env, files, runs):
         return elapsed
 
     rows = []
-    for path in files:
-        mediainfo(path)  # the file's first reads, for both
-        auto_detect(path)
-        ours, theirs = [], []
-        for _ in range(runs):
-            theirs.append(mediainfo(path))
-            ours.append(auto_detect(path))
-        size = os.path.getsize(path) / 2**30
-        rows.append(ratio_row(f"probe {os.path.splitext(path)[1]} {size:.2f} GiB: Auto-detect / mediainfo",
-                              statistics.median(ours), statistics.median(theirs),
-                              lambda v: f"{v / 1e6:.1f} ms", 1.1, "<= 1.1x"))
-    bench.stdin.close()
-    if bench.wait() != 0:
+    try:
+        for path in files:
+            mediainfo(path)  # the file's first reads, for both
+            auto_detect(path)
+            ours, theirs = [], []
+            for _ in range(runs):
+                theirs.append(mediainfo(path))
+                ours.append(auto_detect(path))
+            size = os.path.getsize(path) / 2**30
+            rows.append(ratio_row(f"probe {os.path.splitext(path)[1]} {size:.2f} GiB: Auto-detect / mediainfo",
+                                  statistics.median(ours), statistics.median(theirs),
+                                  lambda v: f"{v / 1e6:.1f} ms", 1.1, "<= 1.1x"))
+    finally:
+        # Ended before the temporary folder goes: the window saves its settings there.
+        bench.stdin.close()
+        status = bench.wait()
+    if status != 0:
         sys.exit("the probe run failed")
     return rows
 
