@@ -6,7 +6,7 @@
 
 #include <functional>
 
-class QWidget;
+class QObject;
 
 namespace desktop {
 
@@ -24,9 +24,9 @@ void OpenHelpFile(const QString& helpPath);
 // copy beside the program. False when there is none (always on Windows).
 bool OpenManual(const QString& executablePath);
 
-// Calls onHelp when the window's title-bar "?" is pressed (Windows' SC_CONTEXTHELP);
-// nothing elsewhere. The hook lives as long as the window.
-void InstallContextHelpHook(QWidget* window, std::function<void()> onHelp);
+// Calls onHelp when a title-bar "?" is pressed (Windows' SC_CONTEXTHELP; only the
+// main window has that button); nothing elsewhere. The hook lives as long as owner.
+void InstallContextHelpHook(QObject* owner, std::function<void()> onHelp);
 
 // The colour of window backgrounds (text fields): Windows' COLOR_WINDOW, elsewhere
 // the application palette's Base colour.

@@ -27,7 +27,7 @@ bool OpenManual(const QString& executablePath)
     return false;
 }
 
-void InstallContextHelpHook(QWidget*, std::function<void()>) {}
+void InstallContextHelpHook(QObject*, std::function<void()>) {}
 
 QColor WindowColour() { return QGuiApplication::palette().color(QPalette::Base); }
 

@@ -6,8 +6,6 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
-#include <QPointer>
-#include <QWidget>
 
 #include <windows.h>
 
@@ -18,8 +16,8 @@ namespace {
 // The title bar's "?" asks for help; every other system command is the standard one.
 class ContextHelpFilter : public QObject, public QAbstractNativeEventFilter {
 public:
-    ContextHelpFilter(QWidget* window, std::function<void()> onHelp)
-        : QObject(window), window_(window), onHelp_(std::move(onHelp))
+    ContextHelpFilter(QObject* owner, std::function<void()> onHelp)
+        : QObject(owner), onHelp_(std::move(onHelp))
     {
         QCoreApplication::instance()->installNativeEventFilter(this);
     }
@@ -32,8 +30,7 @@ public:
     {
         auto* msg = static_cast<MSG*>(message);
         if (eventType != "windows_generic_MSG" || msg->message != WM_SYSCOMMAND ||
-            (msg->wParam & 0xFFF0) != SC_CONTEXTHELP || !window_ ||
-            msg->hwnd != reinterpret_cast<HWND>(window_->winId()))
+            (msg->wParam & 0xFFF0) != SC_CONTEXTHELP)
             return false;
         onHelp_();
         *result = 0;
@@ -41,7 +38,6 @@ public:
     }
 
 private:
-    QPointer<QWidget> window_;
     std::function<void()> onHelp_;
 };
 
@@ -61,9 +57,9 @@ void OpenHelpFile(const QString& helpPath)
 
 bool OpenManual(const QString&) { return false; }
 
-void InstallContextHelpHook(QWidget* window, std::function<void()> onHelp)
+void InstallContextHelpHook(QObject* owner, std::function<void()> onHelp)
 {
-    new ContextHelpFilter(window, std::move(onHelp));
+    new ContextHelpFilter(owner, std::move(onHelp));
 }
 
 QColor WindowColour()
