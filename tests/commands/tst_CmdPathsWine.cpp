@@ -88,8 +88,8 @@ class TestCmdPathsWine : public QObject {
         return env;
     }
 
-    // wine's output, or a failed check.
-    QByteArray Wine(const QString& locale, const QStringList& args)
+    // wine's output; what it wrote to standard error goes to *errors when asked for.
+    QByteArray Wine(const QString& locale, const QStringList& args, QByteArray* errors = nullptr)
     {
         QProcess wine;
         wine.setProcessEnvironment(WineEnvironment(locale));
@@ -97,9 +97,11 @@ class TestCmdPathsWine : public QObject {
         wine.start(QStringLiteral(CORVANE_WINE), args);
         if (!wine.waitForFinished(900000))
             qWarning("wine did not finish");
-        const QByteArray errors = wine.readAllStandardError();
-        if (!errors.trimmed().isEmpty())
-            qWarning("wine said: %s", errors.left(2000).constData());
+        const QByteArray said = wine.readAllStandardError();
+        if (!said.trimmed().isEmpty())
+            qWarning("wine said: %s", said.left(2000).constData());
+        if (errors)
+            *errors = said;
         return wine.readAllStandardOutput();
     }
 
@@ -298,14 +300,23 @@ private slots:
         lines << QStringLiteral("del ") + QuotePathForCmd(Win(script));
         const ScriptBytes bytes = CmdScriptBytes(lines, codePage);
         QVERIFY2(bytes.refusal.isEmpty(), qPrintable(bytes.refusal));
-        {
-            QFile f(script);
-            QVERIFY(f.open(QIODevice::WriteOnly) && f.write(bytes.bytes) == bytes.bytes.size());
-        }
         const qint64 writeMs = timer.restart();
         const QStringList before = Tree(root_);
-        Wine(locale, {QStringLiteral("cmd"), QStringLiteral("/c"), Win(script)});
-        const QList<Call> calls = TakeCalls();
+        QList<Call> calls;
+        // On a loaded machine wine now and then fails to start a program that is
+        // there, and cmd says it does not know it. That is wine's, not the line's: such
+        // a run is made once more, and a line cmd truly cannot read fails both times.
+        for (int run = 1; run <= 2; ++run) {
+            QFile f(script);
+            QVERIFY(f.open(QIODevice::WriteOnly) && f.write(bytes.bytes) == bytes.bytes.size());
+            f.close();
+            QByteArray errors;
+            Wine(locale, {QStringLiteral("cmd"), QStringLiteral("/c"), Win(script)}, &errors);
+            calls = TakeCalls();
+            if (!errors.contains("as an internal or external command"))
+                break;
+            qWarning("wine could not start a program (run %d)", run);
+        }
         const qint64 runMs = timer.elapsed();
 
         // Each kind's reference calls, with its plain paths replaced by a job's, are
@@ -365,11 +376,9 @@ private slots:
         QCOMPARE(hostileCalls.size(), expected.size());
         QVERIFY(hostileCalls == expected);
 
-        // Only the script is gone (it deletes itself); the tools wrote nothing.
-        QStringList after = Tree(root_);
-        QStringList expectedTree = before;
-        expectedTree.removeAll(QDir(root_).relativeFilePath(script));
-        QCOMPARE(after, expectedTree);
+        // The script deleted itself and the tools wrote nothing: the tree is as it
+        // was before the script was written.
+        QCOMPARE(Tree(root_), before);
     }
 };
 
