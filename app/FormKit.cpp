@@ -2,6 +2,7 @@
 
 #include "TMaskEdit.h"
 #include "TSpinEdit.h"
+#include "TTabSheet.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -155,7 +156,7 @@ const char* const kLabelGrid = "labelGrid";
 
 EncoderPage NewEncoderPage(QWidget* pages, const char* name, QPushButton* encode)
 {
-    auto* page = new QWidget(pages);
+    auto* page = new TTabSheet(pages);
     page->setObjectName(QString::fromLatin1(name));
     auto* v = new QVBoxLayout(page);
     v->setContentsMargins(0, 0, 0, 0);

@@ -6,6 +6,7 @@
 #include "MediaProbe.h"
 #include "TFilenameEdit.h"
 #include "TMaskEdit.h"
+#include "TTabSheet.h"
 #include "uMain.h"
 
 #include <QApplication>
@@ -34,7 +35,7 @@ public:
 
 QWidget* TfrmMain::CreatePageInfo()
 {
-    tsInfo = new QWidget(pcPages);
+    tsInfo = new TTabSheet(pcPages);
     tsInfo->setObjectName(QStringLiteral("tsInfo"));
     mInfo = new QPlainTextEdit(tsInfo);
     mInfo->setObjectName(QStringLiteral("mInfo"));
@@ -42,9 +43,6 @@ QWidget* TfrmMain::CreatePageInfo()
     mInfo->setLineWrapMode(QPlainTextEdit::NoWrap);
     mInfo->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     mInfo->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
-    QFont mono = FixedPitchFont();
-    mono.setPixelSize(QFontInfo(font()).pixelSize());
-    mInfo->setFont(mono);
     auto* v = new QVBoxLayout(tsInfo);
     v->setContentsMargins(0, 0, 0, 0);
     v->addWidget(mInfo);
@@ -76,6 +74,13 @@ void TfrmMain::ShowMediaInfo(const QString& path)
             return;
         TMediaInfoRequest request;
         request.Open(path);
+        // The fixed-pitch face is looked up for the first report, not while the
+        // page is hidden.
+        if (!mInfo->testAttribute(Qt::WA_SetFont)) {
+            QFont mono = FixedPitchFont();
+            mono.setPixelSize(QFontInfo(font()).pixelSize());
+            mInfo->setFont(mono);
+        }
         mInfo->setPlainText(request.Inform());
         pcPages->setTabVisible(pcPages->indexOf(tsInfo), true);
         pcPages->setCurrentWidget(tsInfo);
