@@ -32,21 +32,23 @@ void Tint(QLineEdit* field, quint32 colour)
 
 void TfrmMain::RestoreSettings()
 {
-    for (const StoredText& t : StoredTexts())
-        (this->*t.memo)->setPlainText(t.defaultText);
     for (const auto& [field, program] : kToolsOnPath)
         findChild<QLineEdit*>(QString::fromLatin1(field))->setText(desktop::ToolOnPath(QString::fromLatin1(program)));
 
     FormStorage->RestoreFormPlacement();
 
+    // Each memo's text is set once, as every setting lays the whole text out again:
+    // the stored text, else the default; the x264 one without its tune.
     for (const StoredText& t : StoredTexts()) {
         const QString stored = FormStorage->GetStoredValue(QString::fromLatin1(t.name)).toString();
-        if (!TrimBlanks(stored).isEmpty())
-            (this->*t.memo)->setPlainText(stored);
+        QString text = TrimBlanks(stored).isEmpty() ? t.defaultText : stored;
+        if (t.memo == &TfrmMain::mParams264) {
+            int tune = cmbTune264->currentIndex();
+            text = ExtractX264Tune(text, &tune);
+            cmbTune264->setCurrentIndex(tune);
+        }
+        (this->*t.memo)->setPlainText(text);
     }
-    int tune = cmbTune264->currentIndex();
-    mParams264->setPlainText(ExtractX264Tune(mParams264->toPlainText(), &tune));
-    cmbTune264->setCurrentIndex(tune);
 
     for (QLineEdit* carried : {static_cast<QLineEdit*>(edFFMpegDV), static_cast<QLineEdit*>(edAudFFMpeg)})
         if (TrimBlanks(carried->text()).isEmpty())
