@@ -4,24 +4,49 @@
 #include "TextChanges.h"
 
 #include <QKeyEvent>
-#include <QRegularExpression>
-#include <QRegularExpressionValidator>
 #include <QToolButton>
+#include <QValidator>
 #include <QWheelEvent>
 
+#include <algorithm>
+
 namespace {
+
+bool AllDigits(QStringView text)
+{
+    return std::all_of(text.begin(), text.end(), [](QChar c) { return c >= u'0' && c <= u'9'; });
+}
 
 // The whole text as a decimal integer with an optional sign; QString::toInt alone
 // would also take surrounding blanks.
 bool ReadInt(const QString& text, int* value)
 {
-    static const QRegularExpression decimal(QStringLiteral("^[+-]?[0-9]+$"));
-    if (!decimal.match(text).hasMatch())
+    QStringView digits(text);
+    if (digits.startsWith(u'+') || digits.startsWith(u'-'))
+        digits = digits.mid(1);
+    if (digits.isEmpty() || !AllDigits(digits))
         return false;
     bool ok = false;
     *value = text.toInt(&ok, 10);
     return ok;
 }
+
+// Typing keeps to digits, after a leading "-" while the minimum is negative. Hand
+// written: a regular expression per field was compiled at every start.
+class DigitsValidator final : public QValidator {
+public:
+    DigitsValidator(const int& minimum, QObject* parent) : QValidator(parent), minimum_(minimum) {}
+    State validate(QString& input, int&) const override
+    {
+        QStringView digits(input);
+        if (minimum_ < 0 && digits.startsWith(u'-'))
+            digits = digits.mid(1);
+        return AllDigits(digits) ? Acceptable : Invalid;
+    }
+
+private:
+    const int& minimum_;
+};
 
 QToolButton* MakeArrow(Qt::ArrowType arrow)
 {
@@ -38,15 +63,13 @@ constexpr int kWheelNotch = 120;
 TSpinEdit::TSpinEdit(QWidget* parent)
     : QLineEdit(parent),
       up_(MakeArrow(Qt::UpArrow)),
-      down_(MakeArrow(Qt::DownArrow)),
-      validator_(new QRegularExpressionValidator(this))
+      down_(MakeArrow(Qt::DownArrow))
 {
     new InnerButtons(this, {up_, down_});
     connect(up_, &QToolButton::clicked, this, [this] { userStep(1); });
     connect(down_, &QToolButton::clicked, this, [this] { userStep(-1); });
     setFocusPolicy(Qt::WheelFocus);
-    updateValidator();
-    setValidator(validator_);
+    setValidator(new DigitsValidator(minimum_, this));
     OnRealTextChange(this, [this] { return QLineEdit::text(); }, [this] { emit changed(); });
 }
 
@@ -68,7 +91,6 @@ int TSpinEdit::increment() const { return increment_; }
 void TSpinEdit::setMinimum(int v)
 {
     minimum_ = v;
-    updateValidator();
 }
 
 void TSpinEdit::setMaximum(int v)
@@ -113,12 +135,6 @@ bool TSpinEdit::holdsValueInBounds() const
 {
     int v = 0;
     return ReadInt(text(), &v) && v >= minimum_ && v <= maximum_;
-}
-
-void TSpinEdit::updateValidator()
-{
-    validator_->setRegularExpression(QRegularExpression(
-        minimum_ < 0 ? QStringLiteral("-?[0-9]*") : QStringLiteral("[0-9]*")));
 }
 
 void TSpinEdit::keyPressEvent(QKeyEvent* e)

@@ -2,7 +2,6 @@
 #include <QLineEdit>
 
 class QToolButton;
-class QRegularExpressionValidator;
 
 // Integer field with up/down stepping. Unlike QSpinBox, changing the bounds
 // leaves the current value alone; it is clamped only when set, stepped or left.
@@ -47,7 +46,6 @@ private:
     void userStep(int steps);      // a step asked by the user; none while read-only
     int clamped(qint64 v) const;
     bool holdsValueInBounds() const;
-    void updateValidator();
 
     int minimum_ = 0;
     int maximum_ = 100;
@@ -55,5 +53,4 @@ private:
     int wheelRest_ = 0;            // wheel delta short of a whole notch
     QToolButton* up_;
     QToolButton* down_;
-    QRegularExpressionValidator* validator_;
 };
