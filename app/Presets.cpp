@@ -61,8 +61,13 @@ QString GroupOf(const PageGroup& page, const QString& name)
 }
 
 // What a preset of the page holds, taken from the settings' own tables.
+struct PresetProperty {
+    StoredProperty row;
+    QWidget* control;
+};
+
 struct PresetRows {
-    std::vector<StoredProperty> properties;
+    std::vector<PresetProperty> properties;
     std::vector<const StoredText*> texts;
 };
 
@@ -71,19 +76,14 @@ PresetRows RowsOf(const TfrmMain& w, const QWidget* page)
     PresetRows rows;
     const QHash<QString, QWidget*> onPage = TFormStorage::ControlsByName(page);
     for (const StoredProperty& p : StoredProperties()) {
-        const QWidget* control = onPage.value(QString::fromLatin1(p.control));
+        QWidget* control = onPage.value(QString::fromLatin1(p.control));
         if (control && !qobject_cast<const TBrowseEdit*>(control))
-            rows.properties.push_back(p);
+            rows.properties.push_back({p, control});
     }
     for (const StoredText& t : StoredTexts())
         if (page->isAncestorOf(w.*t.memo))
             rows.texts.push_back(&t);
     return rows;
-}
-
-QWidget* Control(const TfrmMain& w, const StoredProperty& p)
-{
-    return w.findChild<QWidget*>(QString::fromLatin1(p.control));
 }
 
 bool Sync(QSettings& store, QString* error)
@@ -140,16 +140,14 @@ bool ApplyPreset(TfrmMain& w, const QString& pageKeyword, const QString& name)
     if (!page || !PresetNames(pageKeyword).contains(name))
         return false;
     const PresetRows rows = RowsOf(w, w.*page->page);
-    for (const StoredProperty& p : rows.properties) {
-        QWidget* control = Control(w, p);
+    for (const auto& [p, control] : rows.properties)
         TFormStorage::ApplyStoredText(control, p.property, control->property(kFormDefault).toString());
-    }
     const auto store = TFormStorage::OpenStore();
     store->beginGroup(GroupOf(*page, name));
-    for (const StoredProperty& p : rows.properties) {
+    for (const auto& [p, control] : rows.properties) {
         const QVariant stored = store->value(TFormStorage::EntryName(p));
         if (stored.isValid())
-            TFormStorage::ApplyStoredText(Control(w, p), p.property, TrimBlanks(TFormStorage::EntryText(stored)));
+            TFormStorage::ApplyStoredText(control, p.property, TrimBlanks(TFormStorage::EntryText(stored)));
     }
     for (const StoredText* t : rows.texts) {
         const QVariant stored = store->value(QString::fromLatin1(t->name));
@@ -169,8 +167,8 @@ bool SavePreset(const TfrmMain& w, const QString& pageKeyword, const QString& na
     const QString group = GroupOf(*page, name);
     store->remove(group); // nothing left over from the preset it replaces
     store->beginGroup(group);
-    for (const StoredProperty& p : rows.properties)
-        store->setValue(TFormStorage::EntryName(p), TFormStorage::ReadStoredText(Control(w, p), p.property));
+    for (const auto& [p, control] : rows.properties)
+        store->setValue(TFormStorage::EntryName(p), TFormStorage::ReadStoredText(control, p.property));
     for (const StoredText* t : rows.texts)
         store->setValue(QString::fromLatin1(t->name), FlattenParams((w.*t->memo)->toPlainText()));
     store->endGroup();
@@ -190,8 +188,6 @@ bool DeletePreset(const QString& pageKeyword, const QString& name, QString* erro
 void RememberPresetDefaults(TfrmMain& w)
 {
     for (const PageGroup& page : kPages)
-        for (const StoredProperty& p : RowsOf(w, w.*page.page).properties) {
-            QWidget* control = Control(w, p);
+        for (const auto& [p, control] : RowsOf(w, w.*page.page).properties)
             control->setProperty(kFormDefault, TFormStorage::ReadStoredText(control, p.property));
-        }
 }
