@@ -54,10 +54,12 @@ private slots:
         QVERIFY(w.mInfo->isReadOnly());
     }
 
-    // The window's font height, in a fixed-pitch face.
+    // The report in the window's font height, in a fixed-pitch face.
     void fixedPitchAtTheWindowsHeight()
     {
         TfrmMain w;
+        w.ShowMediaInfo(mkv_);
+        QVERIFY(InfoTabVisible(w));
         QCOMPARE(QFontInfo(w.mInfo->font()).pixelSize(), QFontInfo(w.font()).pixelSize());
         QVERIFY(QFontInfo(w.mInfo->font()).fixedPitch());
     }
