@@ -13,12 +13,12 @@
 
 #include "FakeTerminal.h"
 #include "HostileNames.h"
+#include "RecordedCalls.h"
 #include "TestMessages.h"
 #include "TestStore.h"
 
 #include <QtTest>
 #include <QCheckBox>
-#include <QDirIterator>
 #include <QElapsedTimer>
 #include <QProcess>
 #include <QPushButton>
@@ -38,26 +38,12 @@ const QString kNotInNames = QStringLiteral("/\"");
 const char kStandIn[] = "#!/bin/sh\nset -C\nn=$$\n"
                         "until printf '%s\\0' \"$0\" \"$@\" 2>/dev/null >\"$CORVANE_RECORD/$n\"; do n=$n+; done\n";
 
-using Call = QByteArrayList;
-
 bool WriteFile(const QString& path, const QByteArray& bytes, bool executable = false)
 {
     QFile f(path);
     if (!f.open(QIODevice::WriteOnly) || f.write(bytes) != bytes.size())
         return false;
     return !executable || f.setPermissions(f.permissions() | QFile::ExeOwner);
-}
-
-// Every file and folder below root, relative to it.
-QStringList Tree(const QString& root)
-{
-    QStringList found;
-    QDirIterator it(root, QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot,
-                    QDirIterator::Subdirectories);
-    while (it.hasNext())
-        found << QDir(root).relativeFilePath(it.next());
-    found.sort();
-    return found;
 }
 
 // One page's encode: which fields get a path, the stand-in terminal records the script.
@@ -102,23 +88,6 @@ class TestHostilePaths : public QObject {
         TestMessages boxes;
         job.button->click();
         QVERIFY2(boxes.shown.isEmpty(), qPrintable(boxes.shown.join('\n') + '\n' + paths.join('\n')));
-    }
-
-    // The calls recorded so far, each as its $0 and arguments; the records are removed.
-    QList<Call> TakeCalls()
-    {
-        QList<Call> calls;
-        for (const QString& name : QDir(record_).entryList(QDir::Files)) {
-            QFile f(record_ + '/' + name);
-            if (f.open(QIODevice::ReadOnly)) {
-                QByteArray bytes = f.readAll();
-                bytes.chop(1); // the NUL after the last argument
-                calls << bytes.split('\0');
-            }
-            f.remove();
-        }
-        std::sort(calls.begin(), calls.end());
-        return calls;
     }
 
     // Runs the job scripts the window wrote one after another in one sh, from a file
@@ -170,7 +139,7 @@ class TestHostilePaths : public QObject {
                 written << scriptsFolder + '/' + s;
         QCOMPARE(written.size(), 1);
         RunScripts(written);
-        const QList<Call> reference = TakeCalls();
+        const QList<Call> reference = TakeCalls(record_);
         QVERIFY(!reference.isEmpty());
         for (const QStringList& hostile : hostileSets) {
             Encode(job, hostile);
@@ -284,7 +253,7 @@ private slots:
 
         const QStringList before = Tree(root_);
         RunScripts(scripts);
-        const QList<Call> calls = TakeCalls();
+        const QList<Call> calls = TakeCalls(record_);
         const qint64 runMs = timer.elapsed();
 
         // The figures: how many paths were tried and how many did not arrive unchanged.

@@ -13,9 +13,9 @@
 #include "X265Command.h"
 
 #include "HostileNames.h"
+#include "RecordedCalls.h"
 
 #include <QtTest>
-#include <QDirIterator>
 #include <QElapsedTimer>
 #include <QProcess>
 #include <QRegularExpression>
@@ -31,21 +31,8 @@ constexpr quint32 kSeed = 1307;
 // end in a dot or a blank.
 const QString kForbidden = QStringLiteral("<>:\"/\\|?*\t");
 
-using Call = QByteArrayList;
-
 // The Linux path as wine's Z: drive shows it.
 QString Win(const QString& path) { return QStringLiteral("Z:") + QString(path).replace('/', '\\'); }
-
-QStringList Tree(const QString& root)
-{
-    QStringList found;
-    QDirIterator it(root, QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot,
-                    QDirIterator::Subdirectories);
-    while (it.hasNext())
-        found << QDir(root).relativeFilePath(it.next());
-    found.sort();
-    return found;
-}
 
 // One kind of job: how many paths it takes, what its output's name ends in, and
 // how it writes its command lines.
@@ -103,22 +90,6 @@ class TestCmdPathsWine : public QObject {
         if (errors)
             *errors = said;
         return wine.readAllStandardOutput();
-    }
-
-    QList<Call> TakeCalls()
-    {
-        QList<Call> calls;
-        for (const QString& name : QDir(record_).entryList(QDir::Files)) {
-            QFile f(record_ + '/' + name);
-            if (f.open(QIODevice::ReadOnly)) {
-                QByteArray bytes = f.readAll();
-                bytes.chop(1);
-                calls << bytes.split('\0');
-            }
-            f.remove();
-        }
-        std::sort(calls.begin(), calls.end());
-        return calls;
     }
 
 private slots:
@@ -312,7 +283,7 @@ private slots:
             f.close();
             QByteArray errors;
             Wine(locale, {QStringLiteral("cmd"), QStringLiteral("/c"), Win(script)}, &errors);
-            calls = TakeCalls();
+            calls = TakeCalls(record_);
             if (!errors.contains("as an internal or external command"))
                 break;
             qWarning("wine could not start a program (run %d)", run);
