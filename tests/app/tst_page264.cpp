@@ -24,6 +24,13 @@ class TestPage264 : public QObject {
     QString tmp_;  // TMPDIR for the job scripts
     QString x264_, input_, existing_;
 
+    void Fill(TfrmMain& w, const QString& output)
+    {
+        w.edX264->setText(x264_);
+        w.edInput264->setText(input_);
+        w.edOutput264->setText(output);
+    }
+
 private slots:
     void init() { store_.clear(); } // every test starts from a first run
     void initTestCase()
@@ -88,9 +95,7 @@ private slots:
         TestMessages boxes;
         boxes.ExpectYesNo(false);
         TfrmMain w;
-        w.edX264->setText(x264_);
-        w.edInput264->setText(input_);
-        w.edOutput264->setText(existing_);
+        Fill(w, existing_);
         QTest::mouseClick(w.btnEncode264, Qt::LeftButton);
         QCOMPARE(boxes.shown, QStringList{"Output file already exists. Overwrite?"});
         QVERIFY(boxes.unexpected.isEmpty());
@@ -105,9 +110,7 @@ private slots:
         TestMessages boxes;
         boxes.ExpectInfo();
         TfrmMain w;
-        w.edX264->setText(x264_);
-        w.edInput264->setText(input_);
-        w.edOutput264->setText(work_.filePath(QStringLiteral("out.264")));
+        Fill(w, work_.filePath(QStringLiteral("out.264")));
         w.cmbFrameRate264->setCurrentIndex(-1);
         QTest::mouseClick(w.btnEncode264, Qt::LeftButton);
         QCOMPARE(boxes.shown, QStringList{"Frame rate not selected."});
@@ -121,9 +124,7 @@ private slots:
         TestMessages boxes;
         boxes.ExpectYesNo(true);
         TfrmMain w;
-        w.edX264->setText(x264_);
-        w.edInput264->setText(input_);
-        w.edOutput264->setText(existing_); // Yes: left for x264 to overwrite
+        Fill(w, existing_); // Yes: left for x264 to overwrite
         QTest::mouseClick(w.btnEncode264, Qt::LeftButton);
         QVERIFY(boxes.unexpected.isEmpty());
         QTRY_VERIFY(terminal.called());
@@ -154,10 +155,8 @@ private slots:
     {
         FakeTerminal terminal(false);
         TfrmMain w;
-        w.edX264->setText(x264_);
-        w.edInput264->setText(input_);
         const QString out = work_.filePath(QStringLiteral("one.264"));
-        w.edOutput264->setText(out);
+        Fill(w, out);
         w.chb2pass264->setChecked(false);
         w.chbPause264->setChecked(false);
         w.cmbFrameRate264->setCurrentIndex(2);
